@@ -1,0 +1,23 @@
+// 実　験: ask for a start value until one is accepted, show it, and run the sequence down to 1.
+#include "main_window.h"
+
+#include "collatz.h"
+#include "sequence_box.h"
+#include "texts.h"
+
+#include <QLabel>
+
+void MainWindow::onExperiment()
+{
+    do {
+        Text1->setText(QString());
+        Label1->setText(QString());
+        sequenceText.clear();
+        enteredText = m_toolkit->inputDialog(texts::inputPrompt, texts::inputTitle);
+        n = collatz::readStartValue(enteredText.toStdString());
+        Label1->setText(texts::startLabelPrefix + QString::fromStdString(collatz::formatValue(n)));
+    } while (!collatz::isAcceptedStart(n));
+
+    collatz::runSequence(n, sequenceText,
+                         [this](const std::string& text) { Text1->setText(QString::fromStdString(text)); });
+}

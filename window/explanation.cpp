@@ -1,0 +1,14 @@
+// On the window's first activation: print the statement of the problem in the panel.
+#include "main_window.h"
+
+#include "explanation_panel.h"
+#include "texts.h"
+#include "window_log.h"
+
+void MainWindow::onFirstActivation()
+{
+    Picture1->printEmptyLine();
+    for (const QString& line : texts::problemStatement)
+        Picture1->printLine(line);
+    qCDebug(lcWindow) << "explanation printed";
+}

@@ -1,0 +1,138 @@
+#include "main_window.h"
+
+#include "explanation_panel.h"
+#include "layout.h"
+#include "qt_toolkit.h"
+#include "sequence_box.h"
+#include "texts.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+const QColor kWindowColour(1, 0, 66);
+
+// The face the label and the panel ask for; where it is missing, font substitutions pick a
+// Japanese face that is installed.
+QFont japaneseFont()
+{
+    QFont font(QStringLiteral(u"ＭＳ Ｐゴシック"));
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, const layout::Twips& where)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(layout::toPixels(where));
+    return widget;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(true); // Enter on the focused button clicks it, as Space does
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_toolkit(toolkit ? std::move(toolkit) : std::make_unique<QtToolkit>(this))
+{
+    setupWindow();
+    setupControls();
+    setupTabOrder();
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setupWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(texts::windowCaption);
+    QIcon icon(QStringLiteral(":/icons/collatz.svg"));
+    icon.addFile(QStringLiteral(":/icons/collatz-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+    setFixedSize(layout::sizeInPixels(layout::clientArea));
+}
+
+void MainWindow::setupControls()
+{
+    Command1 = place(makeButton(this, texts::experimentCaption), "Command1", layout::Command1);
+
+    Label1 = place(new QLabel(this), "Label1", layout::Label1);
+    Label1->setFont(japaneseFont());
+    Label1->setAutoFillBackground(true); // opaque, in the default colours, on the dark window
+
+    Text1 = place(new SequenceBox(this), "Text1", layout::Text1);
+    Text1->setAccessibleName(texts::sequenceBoxName);
+
+    Command2 = place(makeButton(this, texts::quitCaption), "Command2", layout::Command2);
+    Command3 = place(makeButton(this, texts::initializeCaption), "Command3", layout::Command3);
+
+    Picture1 = place(new ExplanationPanel(this), "Picture1", layout::Picture1);
+    Picture1->setFont(japaneseFont());
+    Picture1->setAccessibleName(texts::panelName);
+}
+
+void MainWindow::setupTabOrder()
+{
+    // The label and the panel take no focus; the chain keeps their place all the same.
+    QWidget::setTabOrder(Command1, Label1);
+    QWidget::setTabOrder(Label1, Text1);
+    QWidget::setTabOrder(Text1, Command2);
+    QWidget::setTabOrder(Command2, Command3);
+    QWidget::setTabOrder(Command3, Picture1);
+    Command1->setFocus();
+}
+
+void MainWindow::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, [this] { runHandler(&MainWindow::onExperiment); });
+}
+
+void MainWindow::runHandler(void (MainWindow::*handler)())
+{
+    // A modal dialog blocks mouse and keyboard, but an assistive technology's press action still
+    // reaches a button behind it; no handler may start inside another.
+    if (m_handlerRunning)
+        return;
+    const QScopedValueRollback running(m_handlerRunning, true);
+    (this->*handler)();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        onFirstActivation();
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Without a window manager nothing activates a new window; ask for it.
+    activateWindow();
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kWindowColour);
+    // Line1 lies under the top buttons, which cover it where they overlap it.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(layout::lineInPixels(layout::Line1));
+}

@@ -1,0 +1,57 @@
+// The program's one window, Form1: its controls, the state the commands share, and their handlers.
+#pragma once
+
+#include "toolkit.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class ExplanationPanel;
+class QLabel;
+class QPushButton;
+class SequenceBox;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Without a toolkit the window uses the real Qt dialogs.
+    explicit MainWindow(std::unique_ptr<Toolkit> toolkit = nullptr);
+    ~MainWindow() override;
+
+    // The controls, named as the window's design names them.
+    QPushButton* Command1 = nullptr; // 実　験
+    QLabel* Label1 = nullptr;        // start label
+    SequenceBox* Text1 = nullptr;    // sequence box
+    QPushButton* Command2 = nullptr; // 終了
+    QPushButton* Command3 = nullptr; // 初期化
+    ExplanationPanel* Picture1 = nullptr;
+
+    // State shared by the commands.
+    QString enteredText;
+    double n = 0;
+    std::string sequenceText;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void setupWindow();
+    void setupControls();
+    void setupTabOrder();
+    void connectHandlers();
+
+    // The handlers.
+    void onFirstActivation();
+    void onExperiment();
+
+    // Runs a click handler unless another one is still running (waiting in a dialog).
+    void runHandler(void (MainWindow::*handler)());
+
+    std::unique_ptr<Toolkit> m_toolkit;
+    bool m_activated = false;
+    bool m_handlerRunning = false;
+};

@@ -1,0 +1,34 @@
+#include "qt_toolkit.h"
+
+#include "question_dialog.h"
+#include "texts.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QPointer>
+
+QString QtToolkit::inputDialog(const QString& prompt, const QString& title)
+{
+    QInputDialog dialog(m_window);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setOkButtonText(texts::okButton);
+    dialog.setCancelButtonText(texts::cancelButton);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+bool QtToolkit::questionDialog(const QString& prompt, const QString& title)
+{
+    QuestionDialog dialog(prompt, title, m_window);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtToolkit::end()
+{
+    // Hide every window at once; exit() then leaves the event loop before any queued event is
+    // delivered.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
