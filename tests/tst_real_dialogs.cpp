@@ -2,9 +2,11 @@
 #include "main_window.h"
 #include "question_dialog.h"
 #include "qt_toolkit.h"
+#include "scripted_toolkit.h"
 #include "sequence_box.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +144,61 @@ private slots:
         QCOMPARE(window.Label1->text(), QStringLiteral(u"ｎ＝ 27"));
         QVERIFY(window.Text1->text().startsWith(QStringLiteral(" 82 41 124 62")));
         QTRY_COMPARE(window.Text1->toPlainText(), window.Text1->text());
+    }
+
+    void quitAnsweredNoThroughTheRealQuestion()
+    {
+        auto* control = new RecordingControl;
+        QStringList log;
+        control->log = &log;
+        MainWindow window(nullptr, std::unique_ptr<MediaControl>(control));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QString title;
+        whenDialogsOpen({[&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            log << QStringLiteral("question");
+            buttonCalled(dialog, QStringLiteral(u"いいえ"))->click();
+        }});
+        window.Command2->click();
+        QCOMPARE(title, QStringLiteral(" Veltrum の問題"));
+        QCOMPARE(log.last(), QStringLiteral("question"));
+        QCOMPARE(log.first(), QStringLiteral("23=Stop")); // the chime came first
+        QVERIFY(window.isVisible());
+    }
+
+    void quitAnsweredYesEndsTheEventLoop()
+    {
+        MainWindow window; // real dialogs, real sound (silently passed over without a device)
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        whenDialogsOpen({[](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); }});
+        QTimer::singleShot(0, window.Command2, &QPushButton::click);
+        bool timedOut = false;
+        QTimer::singleShot(10000, [&timedOut] { timedOut = true; QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!timedOut);
+        QVERIFY(!window.isVisible());
+    }
+
+    void initializeWithRealSoundClearsTheDisplay()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        whenDialogsOpen({[](QWidget* dialog) {
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(), QStringLiteral("7"));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        }});
+        window.Command1->click();
+        QVERIFY(!window.Text1->text().isEmpty());
+        QElapsedTimer timer;
+        timer.start();
+        window.Command3->click();
+        QVERIFY(timer.elapsed() < 1000);
+        QVERIFY(window.Text1->text().isEmpty());
+        QVERIFY(window.Label1->text().isEmpty());
+        QTRY_VERIFY(window.Text1->toPlainText().isEmpty());
     }
 };
 

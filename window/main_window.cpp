@@ -2,6 +2,7 @@
 
 #include "explanation_panel.h"
 #include "layout.h"
+#include "multimedia_control.h"
 #include "qt_toolkit.h"
 #include "sequence_box.h"
 #include "texts.h"
@@ -44,9 +45,10 @@ QPushButton* makeButton(QWidget* parent, const QString& caption)
 
 } // namespace
 
-MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit)
+MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit, std::unique_ptr<MediaControl> control)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      MMControl1(control ? std::move(control) : std::make_unique<MultimediaControl>()),
       m_toolkit(toolkit ? std::move(toolkit) : std::make_unique<QtToolkit>(this))
 {
     setupWindow();
@@ -100,6 +102,8 @@ void MainWindow::setupTabOrder()
 void MainWindow::connectHandlers()
 {
     connect(Command1, &QPushButton::clicked, this, [this] { runHandler(&MainWindow::onExperiment); });
+    connect(Command2, &QPushButton::clicked, this, [this] { runHandler(&MainWindow::onQuit); });
+    connect(Command3, &QPushButton::clicked, this, [this] { runHandler(&MainWindow::onInitialize); });
 }
 
 void MainWindow::runHandler(void (MainWindow::*handler)())

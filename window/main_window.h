@@ -1,6 +1,7 @@
 // The program's one window, Form1: its controls, the state the commands share, and their handlers.
 #pragma once
 
+#include "media_control.h"
 #include "toolkit.h"
 
 #include <QWidget>
@@ -16,8 +17,8 @@ class SequenceBox;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Without a toolkit the window uses the real Qt dialogs.
-    explicit MainWindow(std::unique_ptr<Toolkit> toolkit = nullptr);
+    // Without a toolkit the window uses the real Qt dialogs; without a media control, Qt Multimedia.
+    explicit MainWindow(std::unique_ptr<Toolkit> toolkit = nullptr, std::unique_ptr<MediaControl> control = nullptr);
     ~MainWindow() override;
 
     // The controls, named as the window's design names them.
@@ -27,6 +28,7 @@ public:
     QPushButton* Command2 = nullptr; // 終了
     QPushButton* Command3 = nullptr; // 初期化
     ExplanationPanel* Picture1 = nullptr;
+    std::unique_ptr<MediaControl> MMControl1; // plays the chimes; it has nothing to show
 
     // State shared by the commands.
     QString enteredText;
@@ -47,6 +49,8 @@ private:
     // The handlers.
     void onFirstActivation();
     void onExperiment();
+    void onQuit();
+    void onInitialize();
 
     // Runs a click handler unless another one is still running (waiting in a dialog).
     void runHandler(void (MainWindow::*handler)());

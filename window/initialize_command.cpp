@@ -1,0 +1,15 @@
+// 初期化: sound the reset chime and clear what the last experiment showed.
+#include "main_window.h"
+
+#include "chime_player.h"
+#include "sequence_box.h"
+
+#include <QLabel>
+
+void MainWindow::onInitialize()
+{
+    playChime(*MMControl1, QStringLiteral("pinpon.wav"));
+    Text1->setText(QString());
+    Label1->setText(QString());
+    sequenceText.clear();
+}
