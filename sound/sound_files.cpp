@@ -1,5 +1,7 @@
 #include "sound_files.h"
 
+#include "sound_log.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,4 +26,17 @@ QString findSoundFile(const QString& fileName)
             return candidate.absoluteFilePath();
     }
     return {};
+}
+
+void reportSoundFiles(const QStringList& fileNames)
+{
+    if (!lcSound().isDebugEnabled())
+        return;
+    for (const QString& name : fileNames) {
+        const QString path = findSoundFile(name);
+        if (path.isEmpty())
+            qCDebug(lcSound).noquote() << "wave file" << name << "not found in" << soundFolders().join(QStringLiteral(", "));
+        else
+            qCDebug(lcSound).noquote() << "wave file" << name << "found at" << path;
+    }
 }

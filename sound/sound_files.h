@@ -10,3 +10,6 @@ QStringList soundFolders();
 
 // The full path of the first file of that name in those folders, or an empty string.
 QString findSoundFile(const QString& fileName);
+
+// Says on the debug channel where each of the files is found, or that it is not.
+void reportSoundFiles(const QStringList& fileNames);

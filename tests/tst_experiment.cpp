@@ -127,6 +127,17 @@ private slots:
         QCOMPARE(w.window.Text1->text(), QStringLiteral(" 2 1"));
     }
 
+    void endingWhileTheDialogIsOpenStopsAsking()
+    {
+        ScriptedWindow w;
+        w.toolkit->inputs = {QString(), QString()};
+        w.toolkit->whileOpen = [&w] { w.window.endProgram(); };
+        w.window.Command1->click();
+        QCOMPARE(w.toolkit->prompts.size(), 1);
+        QCOMPARE(w.toolkit->endCalls, 1);
+        QVERIFY(w.window.Label1->text().isEmpty());
+    }
+
     void noHandlerStartsWhileADialogIsOpen()
     {
         ScriptedWindow w;

@@ -14,6 +14,8 @@ void MainWindow::onExperiment()
         Label1->setText(QString());
         sequenceText.clear();
         enteredText = m_toolkit->inputDialog(texts::inputPrompt, texts::inputTitle);
+        if (m_ending)
+            return; // the program is ending: a dialog that closed for that is no answer
         n = collatz::readStartValue(enteredText.toStdString());
         Label1->setText(texts::startLabelPrefix + QString::fromStdString(collatz::formatValue(n)));
     } while (!collatz::isAcceptedStart(n));

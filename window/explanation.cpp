@@ -10,5 +10,5 @@ void MainWindow::onFirstActivation()
     Picture1->printEmptyLine();
     for (const QString& line : texts::problemStatement)
         Picture1->printLine(line);
-    qCDebug(lcWindow) << "explanation printed";
+    qCDebug(lcWindow) << "explanation printed:" << Picture1->lines().size() << "lines";
 }

@@ -3,12 +3,13 @@
 
 #include "chime_player.h"
 #include "sequence_box.h"
+#include "texts.h"
 
 #include <QLabel>
 
 void MainWindow::onInitialize()
 {
-    playChime(*MMControl1, QStringLiteral("pinpon.wav"));
+    playChime(*MMControl1, texts::resetChime);
     Text1->setText(QString());
     Label1->setText(QString());
     sequenceText.clear();

@@ -5,6 +5,7 @@
 #include "multimedia_control.h"
 #include "qt_toolkit.h"
 #include "sequence_box.h"
+#include "sound_files.h"
 #include "texts.h"
 
 #include <QEvent>
@@ -55,9 +56,16 @@ MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit, std::unique_ptr<MediaCo
     setupControls();
     setupTabOrder();
     connectHandlers();
+    reportSoundFiles({texts::resetChime, texts::endChime});
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::endProgram()
+{
+    m_ending = true;
+    m_toolkit->end();
+}
 
 void MainWindow::setupWindow()
 {

@@ -21,6 +21,9 @@ public:
     explicit MainWindow(std::unique_ptr<Toolkit> toolkit = nullptr, std::unique_ptr<MediaControl> control = nullptr);
     ~MainWindow() override;
 
+    // Ends the program: after this no handler goes on, not even one waiting in a dialog.
+    void endProgram();
+
     // The controls, named as the window's design names them.
     QPushButton* Command1 = nullptr; // 実　験
     QLabel* Label1 = nullptr;        // start label
@@ -58,4 +61,5 @@ private:
     std::unique_ptr<Toolkit> m_toolkit;
     bool m_activated = false;
     bool m_handlerRunning = false;
+    bool m_ending = false;
 };

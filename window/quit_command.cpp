@@ -6,9 +6,9 @@
 
 void MainWindow::onQuit()
 {
-    playChime(*MMControl1, QStringLiteral("endpinpon.wav"));
+    playChime(*MMControl1, texts::endChime);
     if (m_toolkit->questionDialog(texts::quitQuestion, texts::quitTitle)) {
-        m_toolkit->end();
+        endProgram();
         return;
     }
 }

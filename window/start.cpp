@@ -3,6 +3,7 @@
 #include "font_fallback.h"
 #include "main_window.h"
 #include "panel_accessible.h"
+#include "termination.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -39,6 +40,7 @@ int startToolkit(int argc, char* argv[])
     QAccessible::installFactory(explanationPanelAccessible);
 
     MainWindow window;
+    endOnTerminationSignals(window);
     window.show();
     return QApplication::exec();
 }

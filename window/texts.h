@@ -35,6 +35,10 @@ inline const QStringList problemStatement{
     QStringLiteral(u"\u3000\u3000\u3000\u3000\u3000下の［実験］をクリックして、バソコンで簡単な実験をしてみましょう。"),
 };
 
+// The chimes' wave files, found by their bare names.
+inline const QString resetChime = QStringLiteral("pinpon.wav");
+inline const QString endChime = QStringLiteral("endpinpon.wav");
+
 // Short names for assistive technology.
 inline const QString sequenceBoxName = QStringLiteral(u"数列");
 inline const QString panelName = QStringLiteral(u"問題の説明");
