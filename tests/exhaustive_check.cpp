@@ -10,32 +10,23 @@
 
 namespace {
 
-struct Totals {
-    std::uint64_t starts = 0, steps = 0, mismatches = 0, past32Bit = 0;
-    std::uint64_t longestStart = 0, longestSteps = 0;
-    std::uint64_t checkedSteps = 0, checkedMax = 0, checkedLength = 0; // for 7,532,665
-};
+using u64 = std::uint64_t;
 
 struct RunFigures {
-    std::uint64_t steps = 0, largest = 0, textLength = 0;
+    u64 steps = 0, largest = 0, textLength = 0;
     bool operator==(const RunFigures&) const = default;
 };
 
-int decimalDigits(std::uint64_t v)
-{
-    int digits = 1;
-    while (v >= 10) { v /= 10; ++digits; }
-    return digits;
-}
-
-RunFigures integerRun(std::uint64_t n)
+RunFigures integerRun(u64 n)
 {
     RunFigures f;
     while (n != 1) {
         n = (n % 2 == 0) ? n / 2 : 3 * n + 1;
         ++f.steps;
         f.largest = std::max(f.largest, n);
-        f.textLength += 1 + decimalDigits(n);
+        for (u64 rest = n; rest > 0; rest /= 10)
+            ++f.textLength; // one character per digit
+        ++f.textLength;     // and the blank before it
     }
     return f;
 }
@@ -50,39 +41,28 @@ RunFigures engineRun(double n)
         largest = std::max(largest, n);
         f.textLength += collatz::formatValue(n).size();
     }
-    f.largest = static_cast<std::uint64_t>(largest); // every value here stays below 2^53
+    f.largest = static_cast<u64>(largest); // every value here stays below 2^53
     return f;
 }
 
-void check(std::uint64_t first, std::uint64_t stride, Totals& t)
+struct Totals {
+    u64 starts = 0, steps = 0, mismatches = 0, firstMismatch = 0, past32Bit = 0, longestStart = 0, longestSteps = 0;
+    RunFigures sample; // the run of 7,532,665
+};
+
+void check(u64 first, u64 stride, Totals& t)
 {
-    for (std::uint64_t start = first; start <= 10'000'000; start += stride) {
-        const RunFigures engine = engineRun(static_cast<double>(start));
+    for (u64 start = first; start <= 10'000'000; start += stride) {
         const RunFigures reference = integerRun(start);
+        if (!(engineRun(double(start)) == reference) && t.mismatches++ == 0)
+            t.firstMismatch = start;
         ++t.starts;
         t.steps += reference.steps;
-        if (!(engine == reference)) {
-            if (++t.mismatches <= 5)
-                std::printf("mismatch at %llu: %llu steps, largest %llu, %llu chars; expected %llu, %llu, %llu\n",
-                            static_cast<unsigned long long>(start),
-                            static_cast<unsigned long long>(engine.steps),
-                            static_cast<unsigned long long>(engine.largest),
-                            static_cast<unsigned long long>(engine.textLength),
-                            static_cast<unsigned long long>(reference.steps),
-                            static_cast<unsigned long long>(reference.largest),
-                            static_cast<unsigned long long>(reference.textLength));
-        }
-        if (reference.largest > 2'147'483'647)
-            ++t.past32Bit;
-        if (reference.steps > t.longestSteps) {
-            t.longestSteps = reference.steps;
-            t.longestStart = start;
-        }
-        if (start == 7'532'665) {
-            t.checkedSteps = reference.steps;
-            t.checkedMax = reference.largest;
-            t.checkedLength = engine.textLength;
-        }
+        t.past32Bit += reference.largest > 2'147'483'647;
+        if (reference.steps > t.longestSteps || (reference.steps == t.longestSteps && start < t.longestStart))
+            t.longestStart = start, t.longestSteps = reference.steps;
+        if (start == 7'532'665)
+            t.sample = reference;
     }
 }
 
@@ -95,39 +75,33 @@ int main()
     std::vector<std::thread> threads;
     for (unsigned w = 0; w < workers; ++w)
         threads.emplace_back(check, 3 + w, workers, std::ref(partial[w]));
-    for (auto& thread : threads)
-        thread.join();
-
     Totals t;
-    for (const Totals& p : partial) {
+    for (unsigned w = 0; w < workers; ++w) {
+        threads[w].join();
+        const Totals& p = partial[w];
         t.starts += p.starts;
         t.steps += p.steps;
-        t.mismatches += p.mismatches;
         t.past32Bit += p.past32Bit;
-        if (p.longestSteps > t.longestSteps || (p.longestSteps == t.longestSteps && p.longestStart < t.longestStart)) {
-            t.longestSteps = p.longestSteps;
-            t.longestStart = p.longestStart;
-        }
-        if (p.checkedSteps) {
-            t.checkedSteps = p.checkedSteps;
-            t.checkedMax = p.checkedMax;
-            t.checkedLength = p.checkedLength;
-        }
+        if (p.mismatches && (!t.mismatches || p.firstMismatch < t.firstMismatch))
+            t.firstMismatch = p.firstMismatch;
+        t.mismatches += p.mismatches;
+        if (p.longestSteps > t.longestSteps || (p.longestSteps == t.longestSteps && p.longestStart < t.longestStart))
+            t.longestStart = p.longestStart, t.longestSteps = p.longestSteps;
+        if (p.sample.steps)
+            t.sample = p.sample;
     }
 
-    std::printf("accepted starts:          %llu\n", static_cast<unsigned long long>(t.starts));
-    std::printf("steps in all:             %llu\n", static_cast<unsigned long long>(t.steps));
-    std::printf("longest run:              %llu (%llu steps)\n", static_cast<unsigned long long>(t.longestStart),
-                static_cast<unsigned long long>(t.longestSteps));
-    std::printf("starts past 2,147,483,647: %llu\n", static_cast<unsigned long long>(t.past32Bit));
-    std::printf("7,532,665:                %llu steps, largest %llu, text %llu characters\n",
-                static_cast<unsigned long long>(t.checkedSteps), static_cast<unsigned long long>(t.checkedMax),
-                static_cast<unsigned long long>(t.checkedLength));
-    std::printf("mismatches:               %llu\n", static_cast<unsigned long long>(t.mismatches));
-
+    std::printf("accepted starts %llu, steps in all %llu, longest run %llu (%llu steps), "
+                "starts past 2,147,483,647: %llu\n7,532,665: %llu steps, largest %llu, text %llu characters\n"
+                "mismatches with the integer computation: %llu (first at %llu)\n",
+                (unsigned long long)t.starts, (unsigned long long)t.steps, (unsigned long long)t.longestStart,
+                (unsigned long long)t.longestSteps, (unsigned long long)t.past32Bit,
+                (unsigned long long)t.sample.steps, (unsigned long long)t.sample.largest,
+                (unsigned long long)t.sample.textLength, (unsigned long long)t.mismatches,
+                (unsigned long long)t.firstMismatch);
     const bool ok = t.mismatches == 0 && t.starts == 9'999'998 && t.steps == 1'552'724'830 &&
                     t.longestStart == 8'400'511 && t.longestSteps == 685 && t.past32Bit == 39'370 &&
-                    t.checkedSteps == 615 && t.checkedMax == 1'017'886'660 && t.checkedLength == 4'770;
+                    t.sample == RunFigures{615, 1'017'886'660, 4'770};
     std::printf("%s\n", ok ? "exhaustive check passed" : "exhaustive check FAILED");
     return ok ? 0 : 1;
 }

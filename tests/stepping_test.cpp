@@ -79,14 +79,6 @@ TEST(Runs, ReportsTheWholeTextAfterEveryStep)
     EXPECT_EQ(r.reports, expected);
 }
 
-TEST(Runs, AppendsToTheGivenText)
-{
-    double n = 4;
-    std::string text = "x";
-    collatz::runSequence(n, text, [](const std::string&) {});
-    EXPECT_EQ(text, "x 2 1");
-}
-
 TEST(Runs, HighestStartRunsTo1)
 {
     const RunResult r = run(10'000'000);

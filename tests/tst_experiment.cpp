@@ -99,15 +99,6 @@ private slots:
         QCOMPARE(QString::fromStdString(w.window.sequenceText), QStringLiteral(" 10 5 16 8 4 2 1"));
     }
 
-    void runPastThe32BitLimitReaches1()
-    {
-        ScriptedWindow w;
-        w.toolkit->inputs = {QStringLiteral("113383")};
-        w.window.Command1->click();
-        QVERIFY(w.window.Text1->text().contains(QStringLiteral(" 2482111348 ")));
-        QVERIFY(w.window.Text1->text().endsWith(QStringLiteral(" 2 1")));
-    }
-
     void keyboardOnTheFocusedButtonRunsTheExperiment_data()
     {
         QTest::addColumn<int>("key");
