@@ -2,6 +2,7 @@
 #include "main_window.h"
 #include "scripted_toolkit.h"
 
+#include <QClipboard>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -116,6 +117,26 @@ private slots:
         QTest::keyClick(w.window.Command1, Qt::Key(key));
         QCOMPARE(w.toolkit->prompts.size(), 1);
         QCOMPARE(w.window.Text1->text(), QStringLiteral(" 2 1"));
+    }
+
+    void sequenceBoxIsReadOnlyButSelectableAndCopyable()
+    {
+        ScriptedWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.toolkit->inputs = {QStringLiteral("27")};
+        w.window.Command1->click();
+        QCoreApplication::processEvents();
+        SequenceBox* box = w.window.Text1;
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("123"));
+        QCOMPARE(box->toPlainText(), box->text()); // typing changes nothing
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(box->textCursor().position(), int(box->text().size())); // the caret reaches the end
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), box->text());
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
 
     void endingWhileTheDialogIsOpenStopsAsking()
