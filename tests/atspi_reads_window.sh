@@ -10,6 +10,9 @@ for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
+# xdotool matches window names in the locale's encoding; the names are Japanese.
+export LC_ALL=C.UTF-8
+
 session() {
     display=:$((500 + RANDOM % 400))
     Xvfb "$display" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &

@@ -14,6 +14,7 @@ if [ -n "${missing[*]:-}" ]; then
     "${sudo[@]}" apt-get update && "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+export LC_ALL=C.UTF-8 # xdotool matches the Japanese window names in the locale's encoding
 display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 760x580x24 -nolisten tcp &
 xvfb=$!
