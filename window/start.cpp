@@ -34,6 +34,7 @@ int startToolkit(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("collatz"));
+    // An empty display name keeps Qt from appending " — collatz" to the window's caption.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("jp.veltrum.Collatz"));
     installJapaneseFontFallback();
