@@ -14,6 +14,8 @@ public:
         FileNotFound = 3,
         CannotDecode = 4,
         NothingOpen = 5,
+        CannotRead = 6,
+        TooLarge = 7,
     };
 
     virtual ~MediaControl() = default;

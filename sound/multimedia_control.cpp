@@ -5,8 +5,6 @@
 #include "wave_file.h"
 
 #include <QSet>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace {
 
@@ -21,13 +19,6 @@ void warnOnce(const QString& message)
 }
 
 } // namespace
-
-MultimediaControl::MultimediaControl(QObject* parent) : QObject(parent)
-{
-    setObjectName(QStringLiteral("MMControl1"));
-}
-
-MultimediaControl::~MultimediaControl() = default;
 
 MediaControl::Status MultimediaControl::setProperty(int dispatchId, const QString& value)
 {
@@ -47,10 +38,14 @@ MediaControl::Status MultimediaControl::carryOut(const QString& command)
     const QString name = command.trimmed().toLower();
     if (name == QLatin1String("open"))
         return open();
-    if (name == QLatin1String("sound"))
-        return sound();
+    if (name == QLatin1String("sound")) {
+        if (m_openPath.isEmpty())
+            return NothingOpen;
+        m_output.play();
+        return Success;
+    }
     if (name == QLatin1String("stop")) {
-        stop();
+        m_output.stop();
         return Success;
     }
     if (name == QLatin1String("close")) {
@@ -65,45 +60,33 @@ MediaControl::Status MultimediaControl::open()
 {
     close();
     const QString path = findSoundFile(m_fileName);
-    if (path.isEmpty()) {
+    QString error;
+    switch (path.isEmpty() ? WaveCheck::NotFound : checkWaveFile(path, &error)) {
+    case WaveCheck::Playable:
+        break;
+    case WaveCheck::NotFound:
         warnOnce(QStringLiteral("wave file \"%1\" not found in %2")
                      .arg(m_fileName, soundFolders().join(QStringLiteral(", "))));
         return FileNotFound;
-    }
-    if (!isPlayableWaveFile(path)) {
+    case WaveCheck::NotReadable:
+        warnOnce(QStringLiteral("wave file \"%1\" cannot be read: %2").arg(path, error));
+        return CannotRead;
+    case WaveCheck::NotAWave:
         warnOnce(QStringLiteral("\"%1\" is not a playable wave file").arg(path));
         return CannotDecode;
+    case WaveCheck::TooLarge:
+        warnOnce(QStringLiteral("wave file \"%1\" is too large for a chime (over %2 MiB)")
+                     .arg(path).arg(largestChime / (1024 * 1024)));
+        return TooLarge;
     }
     qCDebug(lcSound).noquote() << "wave file" << m_fileName << "found at" << path;
-    m_effect = std::make_unique<QSoundEffect>();
-    m_effect->setSource(QUrl::fromLocalFile(path)); // loads in the background
+    m_output.open(path);
     m_openPath = path;
     return Success;
 }
 
-MediaControl::Status MultimediaControl::sound()
-{
-    if (!m_effect)
-        return NothingOpen;
-    m_effect->stop();
-    m_effect->play(); // starts as soon as the file is loaded
-    return Success;
-}
-
-void MultimediaControl::stop()
-{
-    if (m_effect)
-        m_effect->stop();
-}
-
 void MultimediaControl::close()
 {
-    stop();
-    m_effect.reset();
+    m_output.close();
     m_openPath.clear();
-}
-
-bool MultimediaControl::isPlaying() const
-{
-    return m_effect && m_effect->isPlaying();
 }

@@ -1,38 +1,27 @@
 // The window's multimedia control: opens a wave file and plays it with Qt Multimedia.
 // Commands, case-insensitive: "Open" (the current FileName), "Sound" (play from the start),
-// "Stop" and "Close". Nothing here blocks: the sound is loaded and played in the background.
+// "Stop" and "Close". The file is checked here, at once; the sound itself is loaded and played on
+// a sound thread, so no command ever waits on the sound system.
 #pragma once
 
+#include "chime_output.h"
 #include "media_control.h"
 
-#include <QObject>
-
-#include <memory>
-
-class QSoundEffect;
-
-class MultimediaControl : public QObject, public MediaControl {
-    Q_OBJECT
+class MultimediaControl : public MediaControl {
 public:
-    explicit MultimediaControl(QObject* parent = nullptr);
-    ~MultimediaControl() override;
-
     Status setProperty(int dispatchId, const QString& value) override;
 
     QString fileName() const { return m_fileName; }
-    bool isOpen() const { return m_effect != nullptr; }
     // The path of the open file, empty when nothing is open.
     QString openPath() const { return m_openPath; }
-    bool isPlaying() const;
+    bool isPlaying() const { return m_output.isPlaying(); }
 
 private:
     Status carryOut(const QString& command);
     Status open();
-    Status sound();
-    void stop();
     void close();
 
     QString m_fileName;
     QString m_openPath;
-    std::unique_ptr<QSoundEffect> m_effect;
+    ChimeOutput m_output;
 };

@@ -17,6 +17,7 @@ unset DISPLAY
 pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --disable-shm=yes \
     --load="module-null-sink sink_name=chimes rate=44100 channels=1" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$tmp/native" >"$tmp/server.log" 2>&1 &
+server=$!
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl set-default-sink chimes || { echo "SKIP: the server did not start:"; cat "$tmp/server.log"; exit 77; }
 
@@ -37,4 +38,12 @@ for chime in pinpon endpinpon; do
     echo "$chime: the file sounds ${file}s, the recording ${heard}s"
     awk -v f="$file" -v h="$heard" 'BEGIN { exit !(f > 0.5 && h > f - 0.25 && h < f + 0.25) }' || failed=1
 done
+
+# A stalled server holds up only the sound thread: the player still ends, and ends cleanly.
+kill -STOP $server
+timeout 20 "$player" "$folder/pinpon.wav"
+status=$?
+kill -CONT $server
+echo "with the server stalled the player ended with status $status"
+[ $status -eq 0 ] || [ $status -eq 3 ] || failed=1
 exit $failed

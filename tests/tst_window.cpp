@@ -79,6 +79,13 @@ void answer(QWidget* dialog, QString typed)
     QTest::keyClick(field, escape ? Qt::Key_Escape : Qt::Key_Return);
 }
 
+// A key held down, as the keyboard repeats it.
+void repeatKey(QWidget* window, Qt::Key key)
+{
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(window->windowHandle(), &repeat);
+}
+
 // Runs the event loop until the program ends, and gives its exit status; 1 if it never ends.
 int runToTheEnd()
 {
@@ -188,6 +195,7 @@ private slots:
         QTest::keyClick(w.Command1, Qt::Key_Return);
         QCOMPARE(w.Label1->text(), "ｎ＝ 11");
         QCOMPARE(w.Text1->text(), " 34 17 52 26 13 40 20 10 5 16 8 4 2 1");
+        repeatKey(&w, Qt::Key_Return); // the Enter that answered, still held, does not ask again
         QTest::keyClick(w.Command1, Qt::Key_Space);
         QCOMPARE(seen, QStringList(8, "\u3000Veltrum の問題|3以上10000000以下の整数を半角で入力してください．．．|OK* キャンセル|"));
 
@@ -209,12 +217,13 @@ private slots:
         QCOMPARE(w.Label1->text() + box->text() + QString::fromStdString(w.sequenceText), "");
         QTRY_VERIFY(box->toPlainText().isEmpty());
 
-        // Neither Escape nor the close control answers the question.
+        // Neither Escape, the close control nor a held Enter answers the question.
         w.log.clear();
         onDialogs({[&w](QWidget* question) {
             w.log << shown(question);
             QTest::keyClick(question, Qt::Key_Escape);
             question->close();
+            repeatKey(question, Qt::Key_Return);
             w.log << (question->isVisible() ? "open" : "closed");
             QTest::keyClick(question->findChildren<QPushButton*>().at(1), Qt::Key_Space); // いいえ
         }});

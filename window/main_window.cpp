@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "explanation_panel.h"
+#include "fresh_keys_only.h"
 #include "layout.h"
 #include "multimedia_control.h"
 #include "qt_toolkit.h"
@@ -8,6 +9,7 @@
 #include "sound_files.h"
 #include "texts.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -56,6 +58,7 @@ MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit, std::unique_ptr<MediaCo
     setupControls();
     setupTabOrder();
     connectHandlers();
+    QCoreApplication::instance()->installEventFilter(new FreshKeysOnly(this));
     reportSoundFiles({texts::resetChime, texts::endChime});
 }
 

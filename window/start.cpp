@@ -1,5 +1,6 @@
 #include "start.h"
 
+#include "chime_output.h"
 #include "font_fallback.h"
 #include "main_window.h"
 #include "panel_accessible.h"
@@ -40,8 +41,12 @@ int startToolkit(int argc, char* argv[])
     installJapaneseFontFallback();
     QAccessible::installFactory(explanationPanelAccessible);
 
-    MainWindow window;
-    endOnTerminationSignals(window);
-    window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        MainWindow window;
+        endOnTerminationSignals(window);
+        window.show();
+        status = QApplication::exec();
+    }
+    return ChimeOutput::finishProcess(status);
 }
