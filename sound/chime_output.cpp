@@ -19,8 +19,6 @@ constexpr qint64 kLatestStartMs = 500;
 // How long the program's end waits for the sound thread.
 constexpr int kStopWaitMs = 500;
 
-std::atomic<bool> leftBehind{false};
-
 } // namespace
 
 struct ChimeOutput::State {
@@ -63,7 +61,6 @@ ChimeOutput::~ChimeOutput()
         delete m_thread;
         return;
     }
-    leftBehind = true;
     qCWarning(lcSound) << "the sound thread is held up in the sound system and is left behind";
 }
 
@@ -114,11 +111,8 @@ bool ChimeOutput::isPlaying() const
     return m_state->playing;
 }
 
-int ChimeOutput::finishProcess(int status)
+void ChimeOutput::endProcess(int status)
 {
-    if (leftBehind) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

@@ -27,10 +27,11 @@ public:
 
     bool isPlaying() const;
 
-    // Gives back the status for the process to end with, once every ChimeOutput is gone. Where a
-    // sound thread was left behind, the normal end would tear the sound system down under it and
-    // abort, so the process ends here and now with that status instead.
-    static int finishProcess(int status);
+    // Ends the process with the status, once every ChimeOutput is gone, without the teardown that
+    // exit() runs. Qt Multimedia's own teardown at exit races the sound system's threads (it aborts
+    // inside libpulse now and then on PipeWire, and always when a sound thread was left behind);
+    // the program keeps nothing that needs it.
+    [[noreturn]] static void endProcess(int status);
 
     struct State; // what the sound thread owns
 

@@ -41,5 +41,5 @@ int main(int argc, char* argv[])
         result = QCoreApplication::exec();
         std::printf("%s after %lld ms\n", started ? "played" : "never started", timer.elapsed());
     }
-    return ChimeOutput::finishProcess(result);
+    ChimeOutput::endProcess(result);
 }

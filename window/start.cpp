@@ -48,5 +48,5 @@ int startToolkit(int argc, char* argv[])
         window.show();
         status = QApplication::exec();
     }
-    return ChimeOutput::finishProcess(status);
+    ChimeOutput::endProcess(status);
 }
