@@ -1,11 +1,11 @@
-// On the window's first activation: print the statement of the problem in the panel.
+// When the window is first shown: print the statement of the problem in the panel.
 #include "main_window.h"
 
 #include "explanation_panel.h"
 #include "texts.h"
 #include "window_log.h"
 
-void MainWindow::onFirstActivation()
+void MainWindow::onFirstShow()
 {
     Picture1->printEmptyLine();
     for (const QString& line : texts::problemStatement)

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "explanation_panel.h"
+#include "fixed_size.h"
 #include "fresh_keys_only.h"
 #include "layout.h"
 #include "multimedia_control.h"
@@ -78,6 +79,7 @@ void MainWindow::setupWindow()
     icon.addFile(QStringLiteral(":/icons/collatz-32.png"), QSize(32, 32));
     setWindowIcon(icon);
     setFixedSize(layout::sizeInPixels(layout::clientArea));
+    keepAtFixedSize(this);
 }
 
 void MainWindow::setupControls()
@@ -129,9 +131,11 @@ void MainWindow::runHandler(void (MainWindow::*handler)())
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && !m_activated) {
-        m_activated = true;
-        onFirstActivation();
+    // The explanation is printed once, as soon as the window can be seen: a compositor need not
+    // activate a new window, and a blank panel looks like a broken program.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && !m_explained) {
+        m_explained = true;
+        onFirstShow();
     }
     return QWidget::event(event);
 }

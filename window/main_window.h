@@ -50,7 +50,7 @@ private:
     void connectHandlers();
 
     // The handlers.
-    void onFirstActivation();
+    void onFirstShow();
     void onExperiment();
     void onQuit();
     void onInitialize();
@@ -59,7 +59,7 @@ private:
     void runHandler(void (MainWindow::*handler)());
 
     std::unique_ptr<Toolkit> m_toolkit;
-    bool m_activated = false;
+    bool m_explained = false;
     bool m_handlerRunning = false;
     bool m_ending = false;
 };

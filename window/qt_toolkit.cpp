@@ -1,10 +1,12 @@
 #include "qt_toolkit.h"
 
+#include "fixed_size.h"
 #include "question_dialog.h"
 #include "texts.h"
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
 #include <QPointer>
 
 QString QtToolkit::inputDialog(const QString& prompt, const QString& title)
@@ -15,6 +17,8 @@ QString QtToolkit::inputDialog(const QString& prompt, const QString& title)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(texts::okButton);
     dialog.setCancelButtonText(texts::cancelButton);
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    keepAtFixedSize(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

@@ -2,10 +2,34 @@
 
 #include "texts.h"
 
+#include "fixed_size.h"
+
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// Window managers draw a caption in a bold face of 8 to 11 points, between the window's icon and up
+// to four buttons, each about as wide as the title bar is high. Cut to the buttons' width, the
+// caption would show only in part; a desktop's own message box grows to fit it, and so does this.
+int widthForTitle(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
+    const QFontMetricsF metrics(font);
+    const qreal titleBarHeight = 1.6 * metrics.height();
+    return qCeil(metrics.horizontalAdvance(title) + 5 * titleBarHeight);
+}
+
+} // namespace
 
 QuestionDialog::QuestionDialog(const QString& prompt, const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -25,7 +49,9 @@ QuestionDialog::QuestionDialog(const QString& prompt, const QString& title, QWid
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(buttons);
+    layout->addStrut(widthForTitle(title));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepAtFixedSize(this);
 }
 
 void QuestionDialog::reject()

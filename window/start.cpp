@@ -4,7 +4,7 @@
 #include "display_check.h"
 #include "font_fallback.h"
 #include "main_window.h"
-#include "panel_accessible.h"
+#include "accessible_widgets.h"
 #include "termination.h"
 
 #include <QAccessible>
@@ -26,7 +26,7 @@ int startToolkit(int argc, char* argv[])
         QApplication::setApplicationDisplayName(QString());
         QApplication::setDesktopFileName(QStringLiteral("jp.veltrum.Collatz"));
         installJapaneseFontFallback();
-        QAccessible::installFactory(explanationPanelAccessible);
+        QAccessible::installFactory(accessibleWidget);
 
         MainWindow window;
         endOnTerminationSignals(window);

@@ -1,4 +1,4 @@
-#include "panel_accessible.h"
+#include "accessible_widgets.h"
 
 #include "explanation_panel.h"
 
@@ -72,8 +72,10 @@ private:
 
 } // namespace
 
-QAccessibleInterface* explanationPanelAccessible(const QString& className, QObject* object)
+QAccessibleInterface* accessibleWidget(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("MainWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("ExplanationPanel") && object && object->isWidgetType())
         return new PanelAccessible(static_cast<ExplanationPanel*>(object));
     return nullptr;
