@@ -1,25 +1,36 @@
 #!/usr/bin/env bash
-# Plays both chimes through the program's sound layer into a private PulseAudio server with a null
-# sink, records the sink and checks with sox that each recording holds the chime's sound, as long as
-# the file's. Skips (exit 77) where no such server can be started.
+# Plays both chimes through the program's sound layer into a private sound server with a null sink,
+# records the sink and checks with sox that each recording holds the chime's sound, as long as the
+# file's; then plays one with the server stalled. The server is PulseAudio, or PipeWire with its
+# PulseAudio layer where that is what the machine has. Skips (exit 77) where neither can be started.
 # usage: audio_chimes.sh <play_chime> <folder with pinpon.wav and endpinpon.wav>
 set -u
 player=$1 folder=$2
-for tool in pulseaudio pactl parec sox; do
-    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+type -P pactl parec sox >/dev/null || { echo "SKIP: pactl, parec or sox is not installed"; exit 77; }
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
 
-# A server of our own, reachable only through its socket in the temporary folder.
-export HOME=$tmp XDG_RUNTIME_DIR=$tmp PULSE_RUNTIME_PATH=$tmp/pulse PULSE_SERVER=unix:$tmp/native
-unset DISPLAY
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --disable-shm=yes \
-    --load="module-null-sink sink_name=chimes rate=44100 channels=1" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$tmp/native" >"$tmp/server.log" 2>&1 &
+# A server of our own, reachable only through its sockets in the temporary folder.
+export HOME=$tmp XDG_RUNTIME_DIR=$tmp PULSE_RUNTIME_PATH=$tmp/pulse PULSE_SERVER=unix:$tmp/pulse/native
+if type -P pulseaudio >/dev/null; then
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-native-protocol-unix &>"$tmp/log" &
+elif type -P pipewire-pulse wireplumber dbus-daemon >/dev/null; then
+    # WirePlumber, which links the streams to the sink, needs a session bus: a private one.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/bus
+    dbus-daemon --session --nofork --address=$DBUS_SESSION_BUS_ADDRESS &>/dev/null &
+    pipewire &>"$tmp/log" &
+    for _ in $(seq 50); do [ -S "$tmp/bus" ] && [ -S "$tmp/pipewire-0" ] && break; sleep 0.1; done
+    wireplumber &>>"$tmp/log" &
+    pipewire-pulse &>>"$tmp/log" &
+else
+    echo "SKIP: no PulseAudio, nor PipeWire with pipewire-pulse, wireplumber and dbus-daemon"
+    exit 77
+fi
 server=$!
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink chimes || { echo "SKIP: the server did not start:"; cat "$tmp/server.log"; exit 77; }
+for _ in $(seq 50); do pactl info &>/dev/null && break; sleep 0.1; done
+pactl load-module module-null-sink sink_name=chimes rate=44100 channels=1 >/dev/null && pactl set-default-sink chimes ||
+    { echo "SKIP: the sound server did not start:"; cat "$tmp/log"; exit 77; }
+echo "sound server: $(pactl info | grep '^Server Name')"
 
 # Seconds of sound in a file, the silence at both ends left out.
 sound_length() {
@@ -28,7 +39,7 @@ sound_length() {
 
 failed=0
 for chime in pinpon endpinpon; do
-    parec -d chimes.monitor --file-format=wav --rate=44100 --channels=1 "$tmp/$chime.wav" &
+    parec --latency-msec=20 -d chimes.monitor --file-format=wav --channels=1 "$tmp/$chime.wav" &
     sleep 0.3
     "$player" "$folder/$chime.wav" || failed=1
     sleep 0.3
@@ -36,7 +47,7 @@ for chime in pinpon endpinpon; do
     wait $!
     file=$(sound_length "$folder/$chime.wav") heard=$(sound_length "$tmp/$chime.wav")
     echo "$chime: the file sounds ${file}s, the recording ${heard}s"
-    awk -v f="$file" -v h="$heard" 'BEGIN { exit !(f > 0.5 && h > f - 0.25 && h < f + 0.25) }' || failed=1
+    awk "BEGIN { exit !($file > 0.5 && $heard > $file - 0.25 && $heard < $file + 0.25) }" || failed=1
 done
 
 # A stalled server holds up only the sound thread: the player still ends, and ends cleanly.

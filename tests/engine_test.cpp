@@ -17,10 +17,10 @@ const double nan = std::nan("");
 TEST(Engine, ReadsTheLeadingNumberRoundedDown)
 {
     const struct { std::string text; double value; } rows[] = {
-        {"27", 27}, {"3.99", 3}, {"2.99", 2}, {"-2.5", -3}, {"-5", -5}, {"+42", 42}, {".5", 0}, {"1e7", 1e7},
-        {"1E+7", 1e7}, {"25e-1", 2}, {"0.000123e7", 1230}, {"12e", 12}, {"12abc", 12}, {"abc12", 0}, {"", 0},
-        {"0x10", 0}, {"1.2.3", 1}, {" 1 2 ", 12}, {"\t1\n2\r\n", 12}, {"1\u30001", 11}, {"１２３", 123},
-        {"－３．９９", -4}, {"１ｅ７", 1e7}, {"1e400", inf}, {"-1e400", -inf}, {"1e-400", 0}, {"1e99999999999999999999", inf},
+        {"27", 27}, {"3.99", 3}, {"-2.5", -3}, {"+42", 42}, {".5", 0}, {"1E+7", 1e7},
+        {"0.000123e7", 1230}, {"12e", 12}, {"abc12", 0}, {"", 0}, {"0x10", 0}, {"1.2.3", 1},
+        {" 1 2 ", 12}, {"\t1\n2\r\n", 12}, {"1\u30001", 11}, {"１２３", 123}, {"－３．９９", -4}, {"１ｅ７", 1e7},
+        {"1e400", inf}, {"1e-400", 0}, {"1e99999999999999999999", inf},
         {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0}, // a far digit decides
         {std::string("12\0" "34", 5), 12}, {"12\xFF" "34", 12}, {"7\xC0\xB1", 7}, {"\xE3\x80", 0},
     };
@@ -30,61 +30,43 @@ TEST(Engine, ReadsTheLeadingNumberRoundedDown)
 
 TEST(Engine, AcceptsStartsFrom3To10Million)
 {
-    for (double value : {3.0, 1e7})
-        EXPECT_TRUE(collatz::isAcceptedStart(value)) << value;
-    for (double value : {2.999, 10'000'001.0, -5.0, inf, nan})
-        EXPECT_FALSE(collatz::isAcceptedStart(value)) << value;
+    for (double value : {2.999, 3.0, 1e7, 10'000'001.0, -5.0, inf, nan})
+        EXPECT_EQ(collatz::isAcceptedStart(value), value == 3 || value == 1e7) << value;
 }
 
-TEST(Engine, StepsHalveEvenAndTripleOddValuesAtAnyMagnitude)
+TEST(Engine, StepsAndWritesValuesAtAnyMagnitude)
 {
-    const struct { double n, next; } rows[] = {
-        {27, 82}, {82, 41}, {-3, -8}, {2'147'483'649.0, 6'442'450'948.0}, {60'342'610'919'632.0, 30'171'305'459'816.0},
-        {1e300, 5e299},
+    const struct { double n, next; } steps[] = {
+        {27, 82}, {-3, -8}, {2'147'483'649.0, 6'442'450'948.0}, {1e300, 5e299}, {inf, inf},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(collatz::nextValue(row.n), row.next) << row.n;
-    EXPECT_TRUE(std::isinf(collatz::nextValue(inf)));
+    for (const auto& step : steps)
+        EXPECT_EQ(collatz::nextValue(step.n), step.next) << step.n;
     EXPECT_TRUE(std::isnan(collatz::nextValue(nan)));
-}
 
-TEST(Engine, WritesABlankOrAMinusThenTheDigits)
-{
-    const struct { double value; const char* text; } rows[] = {
+    const struct { double value; const char* text; } written[] = {
         {27, " 27"}, {-0.0, " 0"}, {-5, "-5"}, {-999'999'999'999'999.0, "-999999999999999"}, {1e15, " 1E+15"},
         {123456789012345678.0, " 1.23456789012346E+17"}, {-inf, "-inf"}, {nan, " nan"}, {2.5, " 2.5"},
     };
-    for (const auto& row : rows)
+    for (const auto& row : written)
         EXPECT_EQ(collatz::formatValue(row.value), row.text);
 }
 
 TEST(Engine, RunsDownTo1ReportingTheWholeTextAfterEveryStep)
 {
-    const struct { double start; std::size_t steps; std::string begins, contains; } rows[] = {
-        {3, 7, " 10 5 16 8 4 2 1", ""},
-        {27, 111, " 82 41 124 62", " 9232 "},
-        {113'383, 247, " 340150 170075", " 2482111348 1241055674 "}, // past the 32-bit range
-    };
-    for (const auto& row : rows) {
-        double n = row.start;
-        std::string text;
-        std::vector<std::string> reports;
-        collatz::runSequence(n, text, [&reports](const std::string& t) { reports.push_back(t); });
-        EXPECT_EQ(n, 1);
-        EXPECT_EQ(text.substr(0, row.begins.size()), row.begins) << row.start;
-        EXPECT_NE(text.find(row.contains), std::string::npos) << row.start;
-        EXPECT_EQ(text.substr(text.size() - 4), " 2 1") << row.start;
-        ASSERT_EQ(reports.size(), row.steps) << row.start;
-        for (std::size_t i = 1; i < reports.size(); ++i) // each report is the one before and one more value
-            EXPECT_EQ(reports[i].substr(0, reports[i - 1].size()), reports[i - 1]);
-        EXPECT_EQ(reports.back(), text);
-    }
+    double n = 27;
+    std::string text;
+    std::vector<std::string> reports;
+    collatz::runSequence(n, text, [&reports](const std::string& t) { reports.push_back(t); });
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(text.substr(0, 13) + text.substr(text.size() - 6), " 82 41 124 62 4 2 1");
+    ASSERT_EQ(reports.size(), 111u);
+    for (std::size_t i = 1; i < reports.size(); ++i) // each report is the one before and one more value
+        EXPECT_EQ(reports[i].substr(0, reports[i - 1].size()), reports[i - 1]);
+    EXPECT_EQ(reports.back(), text);
     // Starts that never reach 1 make no step instead of stepping forever.
     for (double start : {1.0, 0.0, -7.0, 2.5, inf, nan}) {
-        double n = start;
-        std::string text;
-        collatz::runSequence(n, text, [](const std::string&) { ADD_FAILURE() << "a step"; });
-        EXPECT_TRUE(text.empty());
+        std::string none;
+        collatz::runSequence(start, none, [](const std::string&) { ADD_FAILURE() << "a step"; });
     }
 }
 
