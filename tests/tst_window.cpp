@@ -207,17 +207,39 @@ private slots:
         QCOMPARE(w.log, chime("endpinpon.wav"));
     }
 
-    // The end of the program (SIGTERM) while a dialog waits ends the command too. Closing the window
-    // ends the program without chime or question.
-    void endsWhileADialogWaits()
+    // Closed from the desktop, the window ends the program with status 0 at once, with no chime nor
+    // question, also while a dialog waits, which goes with it and whose command goes no further. A
+    // waiting dialog that the desktop minimised comes back when the window is activated.
+    void closingEndsTheProgramAndWaitingDialogsStayReachable()
     {
-        Window w;
-        onDialogs({[&w](QWidget*) { w.endProgram(); }});
-        QTimer::singleShot(0, w.Command1, &QPushButton::click);
-        QCOMPARE(QCoreApplication::exec(), 0);
-        Window other;
-        QVERIFY(other.close());
-        QVERIFY(w.log.isEmpty() && other.log.isEmpty());
+        const struct { const char* command; QString seen; QStringList log; } rows[] = {
+            {nullptr, "", {}},
+            {"Command1", "restored active, then gone", {}},
+            {"Command2", "restored active, then gone", chime("endpinpon.wav")},
+        };
+        for (const auto& row : rows) {
+            Window w;
+            QString seen;
+            if (row.command) {
+                onDialogs({[&w, &seen](QWidget* dialog) {
+                    dialog->windowHandle()->setWindowState(Qt::WindowMinimized); // as a title bar's button asks
+                    w.windowHandle()->requestActivate();                         // as a click on the window does
+                    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+                    seen = (dialog->isMinimized() ? "minimised" : "restored") + QString(" active, then ");
+                    QTimer::singleShot(1000, &w, &MainWindow::endProgram); // in case the close is ignored
+                    w.windowHandle()->close(); // as a compositor's close does, which no modal dialog blocks
+                    seen += dialog->isVisible() ? "still open" : "gone";
+                }});
+                QTimer::singleShot(0, w.findChild<QPushButton*>(row.command), &QPushButton::click);
+            } else {
+                QTimer::singleShot(0, &w, [&w] { w.windowHandle()->close(); });
+            }
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QCOMPARE(seen, row.seen);
+            QCOMPARE(w.log, row.log);
+            QVERIFY(!w.isVisible());
+            QCOMPARE(w.Label1->text(), "");
+        }
     }
 };
 

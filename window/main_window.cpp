@@ -10,7 +10,8 @@
 #include "sound_files.h"
 #include "texts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -137,7 +138,27 @@ bool MainWindow::event(QEvent* event)
         m_explained = true;
         onFirstShow();
     }
+    // The window takes no clicks while a dialog waits; where a desktop let the dialog be minimised
+    // or buried, clicking or switching to the window must find it again.
+    if (event->type() == QEvent::WindowActivate)
+        bringBackWaitingDialog();
     return QWidget::event(event);
+}
+
+void MainWindow::bringBackWaitingDialog()
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || dialog == this)
+        return;
+    dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    endProgram();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -42,6 +42,9 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Closed from the desktop (its close button, Alt+F4, an overview, the session), the window ends
+    // the program at once, without chime or question, even while a handler waits in a dialog.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setupWindow();
@@ -57,6 +60,8 @@ private:
 
     // Runs a click handler unless another one is still running (waiting in a dialog).
     void runHandler(void (MainWindow::*handler)());
+    // Restores, raises and activates the dialog a handler waits in, if one is open.
+    void bringBackWaitingDialog();
 
     std::unique_ptr<Toolkit> m_toolkit;
     bool m_explained = false;

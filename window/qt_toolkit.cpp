@@ -11,7 +11,9 @@
 
 QString QtToolkit::inputDialog(const QString& prompt, const QString& title)
 {
-    QInputDialog dialog(m_window);
+    // A title and a close button (Cancel), and neither minimise nor maximise, where the platform
+    // takes such hints: a dialog that waits must stay where the user can answer it.
+    QInputDialog dialog(m_window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
