@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -76,8 +77,12 @@ void MainWindow::setupWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(texts::windowCaption);
-    QIcon icon(QStringLiteral(":/icons/collatz.svg"));
-    icon.addFile(QStringLiteral(":/icons/collatz-32.png"), QSize(32, 32));
+    // The scalable image where it is built in (the first file chooses the icon's engine), then
+    // every size rendered at build time.
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList({QStringLiteral("*.svg")}) + icons.entryList({QStringLiteral("*.png")}))
+        icon.addFile(icons.filePath(name));
     setWindowIcon(icon);
     setFixedSize(layout::sizeInPixels(layout::clientArea));
     keepAtFixedSize(this);

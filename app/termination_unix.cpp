@@ -21,7 +21,7 @@ void onSignal(int)
 
 } // namespace
 
-void endOnTerminationSignals(MainWindow& window)
+void endWhenTheSystemEnds(MainWindow& window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
@@ -36,6 +36,6 @@ void endOnTerminationSignals(MainWindow& window)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }

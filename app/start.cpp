@@ -29,7 +29,7 @@ int startToolkit(int argc, char* argv[])
         QAccessible::installFactory(accessibleWidget);
 
         MainWindow window;
-        endOnTerminationSignals(window);
+        endWhenTheSystemEnds(window);
         window.show();
         status = QApplication::exec();
     }
