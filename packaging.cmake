@@ -1,0 +1,16 @@
+# What a user installs, made by CPack in the build folder: a Debian package on Linux
+# (cpack -G DEB), an installer and a zip on Windows (cpack).
+set(CPACK_PACKAGE_NAME collatz)
+set(CPACK_PACKAGE_VENDOR "The Collatz developers")
+set(CPACK_PACKAGE_CONTACT "The Collatz developers <collatz@veltrum.jp>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Teaching program for the Collatz problem (Japanese)")
+set(CPACK_PACKAGE_DESCRIPTION "A small window that states the Collatz problem in Japanese and lets you try\nthe rule from any start value up to 10,000,000, with chimes.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+if(WIN32)
+    include(packaging_windows.cmake)
+else()
+    include(packaging_debian.cmake)
+endif()
+include(CPack)

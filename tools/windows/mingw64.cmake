@@ -1,0 +1,15 @@
+# Cross toolchain: Debian 12 to Windows x86_64 with MinGW-w64 GCC 12, posix thread model (std::thread
+# and std::mutex need it).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(triplet x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
+set(CMAKE_AR ${triplet}-gcc-ar-posix)
+set(CMAKE_RANLIB ${triplet}-gcc-ranlib-posix)
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet} ${CMAKE_CURRENT_LIST_DIR})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
