@@ -19,10 +19,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace {
 
 const QColor kWindowColour(1, 0, 66);
+// Long enough for the compositor's own activations after a window got the focus.
+constexpr int kSettleMs = 100;
 
 // The face the label and the panel ask for; where it is missing, font substitutions pick a
 // Japanese face that is installed.
@@ -144,16 +147,19 @@ bool MainWindow::event(QEvent* event)
         onFirstShow();
     }
     // The window takes no clicks while a dialog waits; where a desktop let the dialog be minimised
-    // or buried, clicking or switching to the window must find it again.
+    // or buried, clicking or switching to the window finds it again. A moment later, so that the
+    // dialog's activation is asked for after the window's own (Qt on Wayland asks the compositor to
+    // activate the window that has just got the focus), and only if the dialog has not come back
+    // by itself.
     if (event->type() == QEvent::WindowActivate)
-        bringBackWaitingDialog();
+        QTimer::singleShot(kSettleMs, this, &MainWindow::bringBackWaitingDialog);
     return QWidget::event(event);
 }
 
 void MainWindow::bringBackWaitingDialog()
 {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog || dialog == this)
+    if (!dialog || dialog == this || dialog->isActiveWindow())
         return;
     dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
     dialog->raise();

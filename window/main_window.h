@@ -60,7 +60,7 @@ private:
 
     // Runs a click handler unless another one is still running (waiting in a dialog).
     void runHandler(void (MainWindow::*handler)());
-    // Restores, raises and activates the dialog a handler waits in, if one is open.
+    // Restores, raises and activates the dialog a handler waits in, if one is open and not active.
     void bringBackWaitingDialog();
 
     std::unique_ptr<Toolkit> m_toolkit;
