@@ -12,14 +12,13 @@ work=$prefix.work
 jobs=$(nproc)
 mkdir -p "$work/apt/parts" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
 
-# deb-src entries for every deb entry the machine has, in either format.
+# The machine's package sources, each also as a source-package entry, in either format.
 for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$list" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$list"
-done >"$work/apt/parts/sources.list"
+    [ -f "$list" ] && sed -n 's/^[[:space:]]*deb[[:space:]]/&/p; s/^[[:space:]]*deb[[:space:]]/deb-src /p' "$list"
+done >"$work/apt/parts/machine.list"
 for sources in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$sources" ] && sed 's/^Types:.*\bdeb\b.*$/Types: deb-src/' "$sources" >"$work/apt/parts/$(basename "$sources")"
+    [ -f "$sources" ] && sed 's/^Types:.*\bdeb\b.*$/Types: deb deb-src/' "$sources" >"$work/apt/parts/$(basename "$sources")"
 done
-mv "$work/apt/parts/sources.list" "$work/apt/parts/from-sources-list.list"
 apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/parts"
              -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache")
 apt-get "${apt_private[@]}" update
@@ -33,10 +32,10 @@ cd "$work/src"
 # macros that Wine's own headers and Qt's copy would define first.
 wintab=qtbase/src/3rdparty/wintab
 if [ ! -f "$wintab/wintab.h" ]; then
-    (cd "$work" && apt-get download libwine-dev && dpkg-deb -x libwine-dev_*.deb wine-dev)
+    (cd "$work" && apt-get "${apt_private[@]}" download libwine-dev && dpkg-deb -x libwine-dev_*.deb wine-dev)
     mkdir -p "$wintab"
-    cp "$work"/wine-dev/usr/include/wine/wine/windows/{pktdef.h,wintab.h} "$wintab/"
-    mv "$wintab/wintab.h" "$wintab/wine_wintab.h"
+    cp "$work"/wine-dev/usr/include/wine/wine/windows/pktdef.h "$wintab/"
+    cp "$work"/wine-dev/usr/include/wine/wine/windows/wintab.h "$wintab/wine_wintab.h"
     cat >"$wintab/wintab.h" <<'EOF'
 #pragma once
 #define WINELIB_NAME_AW(name) name##W
@@ -44,7 +43,6 @@ if [ ! -f "$wintab/wintab.h" ]; then
 #define API WINAPI
 #include "wine_wintab.h"
 EOF
-    cp "$work"/wine-dev/usr/share/doc/libwine-dev/copyright "$wintab/COPYING.wine"
 fi
 
 # The toolchain lives in the prefix, so that the installed Qt finds it wherever the prefix moves.
@@ -70,24 +68,29 @@ cmake --install "$work/build-qtbase"
 
 # qtmultimedia on Windows Media Foundation. Its sources name a few Windows headers in Windows'
 # own capitals, and its library search looks for capitalised names; the MinGW files are lower case.
+# Its shaders are compiled by the host's Qt Shader Tools, whose CMake package it asks for.
+mingw=/usr/x86_64-w64-mingw32/include
 mkdir -p "$work/include"
-for header in Mferror Mfreadwrite Wmcodecdsp InitGuid Functiondiscoverykeys_devpkey Dbt; do
-    ln -sf "/usr/x86_64-w64-mingw32/include/${header,,}.h" "$work/include/$header.h"
-done
+grep -rhoE '#\s*include\s*[<"][A-Za-z_]+\.h[">]' qtmultimedia/src/multimedia/windows qtmultimedia/src/plugins/multimedia/windows |
+    sed -E 's/.*[<"]([A-Za-z_]+\.h)[">]/\1/' | sort -u | while read -r header; do
+        if [ ! -f "$mingw/$header" ] && [ -f "$mingw/${header,,}" ]; then
+            ln -sf "$mingw/${header,,}" "$work/include/$header"
+        fi
+    done
+echo '#include <QtCore/qurl.h>' >"$work/include/QUrl.h" # one source names Qt's own header so
 wmf=()
 for library in mf mfuuid mfplat mfcore propsys; do
     wmf+=("-DWMF_${library^^}_LIBRARY=/usr/x86_64-w64-mingw32/lib/lib$library.a")
 done
 cmake -S qtmultimedia -B "$work/build-qtmultimedia" "${common[@]}" \
     "-DCMAKE_TOOLCHAIN_FILE=$prefix/lib/cmake/Qt6/qt.toolchain.cmake" "-DCMAKE_CXX_FLAGS=-I$work/include" \
-    -DFEATURE_ffmpeg=OFF -DFEATURE_gstreamer=OFF -DFEATURE_spatialaudio=OFF "${wmf[@]}"
+    -DFEATURE_ffmpeg=OFF -DFEATURE_gstreamer=OFF -DFEATURE_spatialaudio=OFF "${wmf[@]}" \
+    -DQt6ShaderTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6ShaderTools
 cmake --build "$work/build-qtmultimedia" --parallel "$jobs"
 cmake --install "$work/build-qtmultimedia"
 
-# The licences and the sources' origin, for those who ship the DLLs.
-mkdir -p "$prefix/licenses"
-cp qtbase/LICENSES/*.txt "$prefix/licenses/"
-(cd "$work/src" && ls ./*.dsc) >"$prefix/licenses/debian-source-packages.txt"
-cp "$wintab/COPYING.wine" "$prefix/licenses/wintab-wine-copyright.txt"
-rm -rf "$work/build-qtbase" "$work/build-qtmultimedia"
+# Debian's source packages stay, the corresponding source of the DLLs built from them; the
+# unpacked trees and the builds go.
+cd "$work"
+rm -rf build-qtbase build-qtmultimedia src/qtbase src/qtmultimedia apt wine-dev libwine-dev_*.deb include
 touch "$prefix/.complete"
