@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed program: its files are in place; started from another folder on the offscreen
 # platform it prints its explanation, finds both chimes in its data folder and ends with status 0 on
-# SIGTERM; with a display that is not there it says so in one line and ends with status 1.
+# SIGTERM, and on the SIGHUP that a session's end also sends; with a display that is not there it
+# says so in one line and ends with status 1.
 # usage: installed_program.sh <prefix> | --from-build <build folder>
 set -u
 fail() { echo "FAIL: $*"; exit 1; }
@@ -24,6 +25,9 @@ for line in "explanation printed: 9 lines" "wave file "{pinpon,endpinpon}".wav f
     grep -qF "$line" <<<"$log" || fail "no \"$line\""
 done
 [ $status -eq 0 ] || fail "SIGTERM ended it with status $status"
+(cd / && QT_QPA_PLATFORM=offscreen timeout --preserve-status -s HUP 2 "$prefix/bin/collatz" &>/dev/null)
+status=$?
+[ $status -eq 0 ] || fail "SIGHUP ended it with status $status"
 log=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:59999 "$prefix/bin/collatz" 2>&1)
 status=$?
 [ $status -eq 1 ] && [[ $log == "collatz: "*":59999 "* ]] || fail "with DISPLAY=:59999 it said \"$log\" and ended with status $status"
