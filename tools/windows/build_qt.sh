@@ -4,7 +4,7 @@
 #   build_qt.sh <prefix>
 # The sources come through a private apt configuration in <prefix>.work, made from the machine's own
 # package sources; the machine's apt configuration and package lists are left as they are. The host
-# Qt (Debian's, in /usr) provides moc, rcc and the shader compiler. About an hour on two cores.
+# Qt (Debian's, in /usr) provides moc, rcc and the shader compiler. About 40 minutes on two cores.
 set -euo pipefail
 prefix=$(realpath -m "$1")
 here=$(cd "$(dirname "$0")" && pwd)
