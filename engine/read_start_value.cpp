@@ -2,8 +2,9 @@
 #include "collatz.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -63,11 +64,11 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Enough significant digits to decide the correct rounding of any decimal number to a double;
 // later non-zero digits are kept as one sticky digit.
 constexpr std::size_t kMaxDigits = 800;
-constexpr long kExponentLimit = 1'000'000'000;
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
-long saturatingAdd(long a, long b)
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b)
 {
-    const long sum = a + b; // both operands stay within +-2 * kExponentLimit
+    const std::int64_t sum = a + b; // both operands stay within +-2 * kExponentLimit
     return std::max(-kExponentLimit, std::min(kExponentLimit, sum));
 }
 
@@ -76,7 +77,7 @@ struct DecimalNumber {
     bool negative = false;
     std::string digits; // significant digits, the first non-zero
     bool sticky = false;
-    long exponent = 0;
+    std::int64_t exponent = 0;
 
     void addDigit(char d, bool beforePoint)
     {
@@ -102,12 +103,11 @@ struct DecimalNumber {
             return std::numeric_limits<double>::infinity();
         if (exponent < -330)
             return 0;
-        std::string text = "0." + digits + (sticky ? "1" : "") + "e" + std::to_string(exponent);
-        double value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error == std::errc::result_out_of_range)
-            return exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        return value;
+        // The digits as a whole number times a power of ten: with no decimal point in the text,
+        // no locale changes how strtod reads it (a program may have set the user's, as Qt does).
+        const auto wholeDigits = static_cast<std::int64_t>(digits.size() + (sticky ? 1 : 0));
+        const std::string text = digits + (sticky ? "1" : "") + "e" + std::to_string(exponent - wholeDigits);
+        return std::strtod(text.c_str(), nullptr); // HUGE_VAL beyond the range of a double
     }
 };
 
@@ -140,7 +140,7 @@ double readStartValue(std::string_view text)
         const bool negativeExponent = c == '-';
         if (c == '-' || c == '+')
             c = reader.next();
-        long exponent = 0;
+        std::int64_t exponent = 0;
         for (; isDigit(c); c = reader.next())
             exponent = std::min(kExponentLimit, exponent * 10 + (c - '0'));
         // An exponent letter without digits adds nothing ("12e" reads 12).

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -14,17 +15,23 @@ namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 const double nan = std::nan("");
 
+const struct { std::string text; double value; } readRows[] = {
+    {"27", 27}, {"3.99", 3}, {"-2.5", -3}, {"+42", 42}, {".5", 0}, {"1E+7", 1e7},
+    {"0.000123e7", 1230}, {"12e", 12}, {"abc12", 0}, {"", 0}, {"0x10", 0}, {"1.2.3", 1},
+    {" 1 2 ", 12}, {"\t1\n2\r\n", 12}, {"1\u30001", 11}, {"１２３", 123}, {"－３．９９", -4}, {"１ｅ７", 1e7},
+    {"1e400", inf}, {"1e-400", 0}, {"1e99999999999999999999", inf}, {"1e2147483648", inf}, {"-1e-2147483648", 0},
+    {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0}, // a far digit decides
+    {std::string("12\0" "34", 5), 12}, {"12\xFF" "34", 12}, {"7\xC0\xB1", 7}, {"\xE3\x80", 0},
+};
+
+const struct { double value; const char* text; } writtenRows[] = {
+    {27, " 27"}, {-0.0, " 0"}, {-5, "-5"}, {-999'999'999'999'999.0, "-999999999999999"}, {1e15, " 1E+15"},
+    {123456789012345678.0, " 1.23456789012346E+17"}, {-inf, "-inf"}, {nan, " nan"}, {2.5, " 2.5"},
+};
+
 TEST(Engine, ReadsTheLeadingNumberRoundedDown)
 {
-    const struct { std::string text; double value; } rows[] = {
-        {"27", 27}, {"3.99", 3}, {"-2.5", -3}, {"+42", 42}, {".5", 0}, {"1E+7", 1e7},
-        {"0.000123e7", 1230}, {"12e", 12}, {"abc12", 0}, {"", 0}, {"0x10", 0}, {"1.2.3", 1},
-        {" 1 2 ", 12}, {"\t1\n2\r\n", 12}, {"1\u30001", 11}, {"１２３", 123}, {"－３．９９", -4}, {"１ｅ７", 1e7},
-        {"1e400", inf}, {"1e-400", 0}, {"1e99999999999999999999", inf},
-        {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0}, // a far digit decides
-        {std::string("12\0" "34", 5), 12}, {"12\xFF" "34", 12}, {"7\xC0\xB1", 7}, {"\xE3\x80", 0},
-    };
-    for (const auto& row : rows)
+    for (const auto& row : readRows)
         EXPECT_EQ(collatz::readStartValue(row.text), row.value) << row.text;
 }
 
@@ -42,13 +49,21 @@ TEST(Engine, StepsAndWritesValuesAtAnyMagnitude)
     for (const auto& step : steps)
         EXPECT_EQ(collatz::nextValue(step.n), step.next) << step.n;
     EXPECT_TRUE(std::isnan(collatz::nextValue(nan)));
-
-    const struct { double value; const char* text; } written[] = {
-        {27, " 27"}, {-0.0, " 0"}, {-5, "-5"}, {-999'999'999'999'999.0, "-999999999999999"}, {1e15, " 1E+15"},
-        {123456789012345678.0, " 1.23456789012346E+17"}, {-inf, "-inf"}, {nan, " nan"}, {2.5, " 2.5"},
-    };
-    for (const auto& row : written)
+    for (const auto& row : writtenRows)
         EXPECT_EQ(collatz::formatValue(row.value), row.text);
+}
+
+// The window runs in the user's locale (Qt sets it from the environment). CTest runs this test in
+// de_DE.UTF-8, whose decimal point is a comma: the same rows read and write as in the C locale.
+TEST(Engine, ReadsAndWritesAlikeInTheUsersLocale)
+{
+    ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",") << "run it in a locale with a decimal comma";
+    for (const auto& row : readRows)
+        EXPECT_EQ(collatz::readStartValue(row.text), row.value) << row.text;
+    for (const auto& row : writtenRows)
+        EXPECT_EQ(collatz::formatValue(row.value), row.text);
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(Engine, RunsDownTo1ReportingTheWholeTextAfterEveryStep)
