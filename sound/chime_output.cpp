@@ -24,6 +24,7 @@ constexpr int kStopWaitMs = 500;
 struct ChimeOutput::State {
     std::unique_ptr<QSoundEffect> effect;
     std::atomic<bool> playing{false};
+    std::atomic<bool> loaded{false};
     bool warnedLate = false;
 
     void load(const QString& path)
@@ -32,6 +33,7 @@ struct ChimeOutput::State {
         QObject::connect(effect.get(), &QSoundEffect::playingChanged, effect.get(),
                          [this, sound = effect.get()] { playing = sound->isPlaying(); });
         effect->setSource(QUrl::fromLocalFile(path)); // loads in the background
+        loaded = true;
     }
 
     void passOver()
@@ -103,12 +105,18 @@ void ChimeOutput::close()
     post([](State& state, bool) {
         state.effect.reset();
         state.playing = false;
+        state.loaded = false;
     });
 }
 
 bool ChimeOutput::isPlaying() const
 {
     return m_state->playing;
+}
+
+bool ChimeOutput::isLoaded() const
+{
+    return m_state->loaded;
 }
 
 void ChimeOutput::endProcess(int status)

@@ -26,6 +26,10 @@ public:
     void close();
 
     bool isPlaying() const;
+    // True from the moment the sound thread hands the open file to the sound system until it is closed.
+    bool isLoaded() const;
+    // The sound thread, where a test can hold the calls up as a stalled sound system does.
+    QThread* thread() const { return m_thread; }
 
     // Ends the process with the status, once every ChimeOutput is gone, without the teardown that
     // exit() runs. Qt Multimedia's own teardown at exit races the sound system's threads (it aborts
