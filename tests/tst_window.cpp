@@ -55,12 +55,20 @@ void onDialogs(QList<std::function<void(QWidget*)>> actions)
     });
 }
 
-// A dialog as the user sees it: title, text and buttons, the default one marked with *.
+// A dialog as the user sees it: title, text, the title bar's buttons (the desktop's own unless the
+// dialog chooses) and the dialog's buttons, the default one marked with *.
 QString shown(QWidget* dialog)
 {
     QString text = dialog->windowTitle() + "|" + dialog->findChild<QLabel*>()->text() + "|";
     if (dialog->minimumSize() != dialog->maximumSize())
         text += "resizable ";
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    if (!(flags & Qt::CustomizeWindowHint))
+        text += "[desktop's] ";
+    for (const auto& [hint, name] : {std::pair(Qt::WindowMinimizeButtonHint, "[_] "),
+                                     std::pair(Qt::WindowMaximizeButtonHint, "[□] "),
+                                     std::pair(Qt::WindowCloseButtonHint, "[×] ")})
+        text += (flags & Qt::CustomizeWindowHint) && (flags & hint) ? name : "";
     for (auto* button : dialog->findChildren<QPushButton*>())
         text += button->text() + (button->isDefault() ? "* " : " ");
     return text;
@@ -132,6 +140,7 @@ private slots:
         const QByteArray sha1 = QCryptographicHash::hash(statement.toUtf8(), QCryptographicHash::Sha1).toHex();
         QVERIFY2(sha1 == "237cbb64ccbe3441d738fb997f65d7672577ea7e", qPrintable(statement));
         const QFontMetricsF metrics(w.Picture1->drawingFont());
+        QVERIFY(metrics.horizontalAdvance('i') < metrics.horizontalAdvance('W')); // a proportional face
         QVERIFY(9 * metrics.lineSpacing() <= 161);
         for (const QString& line : w.Picture1->lines())
             QVERIFY2(metrics.horizontalAdvance(line) <= 681, qPrintable(line));
@@ -166,7 +175,7 @@ private slots:
         QCOMPARE(w.Text1->text(), " 34 17 52 26 13 40 20 10 5 16 8 4 2 1");
         holdEnter(&w); // the Enter that answered, still held, does not ask again
         QTest::keyClick(w.Command1, Qt::Key_Space);
-        QCOMPARE(seen, QStringList(8, "\u3000Veltrum の問題|3以上10000000以下の整数を半角で入力してください．．．|OK* キャンセル |"));
+        QCOMPARE(seen, QStringList(8, "\u3000Veltrum の問題|3以上10000000以下の整数を半角で入力してください．．．|[×] OK* キャンセル |"));
 
         // The longest sequence, shown without a scroll bar; typing changes nothing.
         SequenceBox* box = w.Text1;
