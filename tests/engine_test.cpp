@@ -1,5 +1,6 @@
-// The engine row by row: reading typed text, the range test, one step, writing values, and whole
-// runs. The exhaustive check covers every accepted start in bulk.
+// The engine row by row: reading typed text and writing values (in the C locale and in a user's locale
+// with a decimal comma), the range test, one step, and whole runs. The exhaustive check covers every
+// accepted start in bulk.
 #include "collatz.h"
 
 #include <gtest/gtest.h>
@@ -29,28 +30,17 @@ const struct { double value; const char* text; } writtenRows[] = {
     {123456789012345678.0, " 1.23456789012346E+17"}, {-inf, "-inf"}, {nan, " nan"}, {2.5, " 2.5"},
 };
 
-TEST(Engine, ReadsTheLeadingNumberRoundedDown)
+void expectEveryRowReadAndWritten()
 {
     for (const auto& row : readRows)
         EXPECT_EQ(collatz::readStartValue(row.text), row.value) << row.text;
-}
-
-TEST(Engine, AcceptsStartsFrom3To10Million)
-{
-    for (double value : {2.999, 3.0, 1e7, 10'000'001.0, -5.0, inf, nan})
-        EXPECT_EQ(collatz::isAcceptedStart(value), value == 3 || value == 1e7) << value;
-}
-
-TEST(Engine, StepsAndWritesValuesAtAnyMagnitude)
-{
-    const struct { double n, next; } steps[] = {
-        {27, 82}, {-3, -8}, {2'147'483'649.0, 6'442'450'948.0}, {1e300, 5e299}, {inf, inf},
-    };
-    for (const auto& step : steps)
-        EXPECT_EQ(collatz::nextValue(step.n), step.next) << step.n;
-    EXPECT_TRUE(std::isnan(collatz::nextValue(nan)));
     for (const auto& row : writtenRows)
         EXPECT_EQ(collatz::formatValue(row.value), row.text);
+}
+
+TEST(Engine, ReadsTheLeadingNumberRoundedDownAndWritesValues)
+{
+    expectEveryRowReadAndWritten();
 }
 
 // The window runs in the user's locale (Qt sets it from the environment). CTest runs this test in
@@ -59,11 +49,24 @@ TEST(Engine, ReadsAndWritesAlikeInTheUsersLocale)
 {
     ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
     EXPECT_STREQ(std::localeconv()->decimal_point, ",") << "run it in a locale with a decimal comma";
-    for (const auto& row : readRows)
-        EXPECT_EQ(collatz::readStartValue(row.text), row.value) << row.text;
-    for (const auto& row : writtenRows)
-        EXPECT_EQ(collatz::formatValue(row.value), row.text);
+    expectEveryRowReadAndWritten();
     std::setlocale(LC_ALL, "C");
+}
+
+TEST(Engine, AcceptsStartsFrom3To10Million)
+{
+    for (double value : {2.999, 3.0, 1e7, 10'000'001.0, -5.0, inf, nan})
+        EXPECT_EQ(collatz::isAcceptedStart(value), value == 3 || value == 1e7) << value;
+}
+
+TEST(Engine, StepsAtAnyMagnitude)
+{
+    const struct { double n, next; } steps[] = {
+        {27, 82}, {-3, -8}, {2'147'483'649.0, 6'442'450'948.0}, {1e300, 5e299}, {inf, inf},
+    };
+    for (const auto& step : steps)
+        EXPECT_EQ(collatz::nextValue(step.n), step.next) << step.n;
+    EXPECT_TRUE(std::isnan(collatz::nextValue(nan)));
 }
 
 TEST(Engine, RunsDownTo1ReportingTheWholeTextAfterEveryStep)
@@ -75,8 +78,6 @@ TEST(Engine, RunsDownTo1ReportingTheWholeTextAfterEveryStep)
     EXPECT_EQ(n, 1);
     EXPECT_EQ(text.substr(0, 13) + text.substr(text.size() - 6), " 82 41 124 62 4 2 1");
     ASSERT_EQ(reports.size(), 111u);
-    for (std::size_t i = 1; i < reports.size(); ++i) // each report is the one before and one more value
-        EXPECT_EQ(reports[i].substr(0, reports[i - 1].size()), reports[i - 1]);
     EXPECT_EQ(reports.back(), text);
     // Starts that never reach 1 make no step instead of stepping forever.
     for (double start : {1.0, 0.0, -7.0, 2.5, inf, nan}) {
