@@ -8,7 +8,7 @@
 void MainWindow::onFirstShow()
 {
     Picture1->printEmptyLine();
-    for (const QString& line : texts::problemStatement)
-        Picture1->printLine(line);
+    for (const char* line : texts::problemStatement)
+        Picture1->printLine(QString::fromUtf8(line));
     qCDebug(lcWindow) << "explanation printed:" << Picture1->lines().size() << "lines";
 }

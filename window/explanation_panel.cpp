@@ -1,5 +1,7 @@
 #include "explanation_panel.h"
 
+#include "layout.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -7,10 +9,6 @@
 
 namespace {
 
-const QColor kPaper(255, 255, 255);
-const QColor kInk(1, 0, 98);
-constexpr qreal kSmallestPointSize = 6;
-constexpr qreal kPointSizeStep = 0.25;
 
 bool fits(const QFont& font, const QStringList& lines, const QSize& area)
 {
@@ -29,8 +27,8 @@ bool fits(const QFont& font, const QStringList& lines, const QSize& area)
 ExplanationPanel::ExplanationPanel(QWidget* parent) : QWidget(parent)
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, kPaper);
-    colours.setColor(QPalette::WindowText, kInk);
+    colours.setColor(QPalette::Window, toQColor(colours::panelPaper));
+    colours.setColor(QPalette::WindowText, toQColor(colours::panelInk));
     setPalette(colours);
     setAutoFillBackground(true);
     m_drawingFont = font();
@@ -57,8 +55,8 @@ void ExplanationPanel::fitFont()
 {
     QFont candidate = font();
     qreal size = candidate.pointSizeF();
-    while (size > kSmallestPointSize && !fits(candidate, m_lines, this->size())) {
-        size -= kPointSizeStep;
+    while (size > fonts::panelSmallestPointSize && !fits(candidate, m_lines, this->size())) {
+        size -= fonts::panelPointSizeStep;
         candidate.setPointSizeF(size);
     }
     m_drawingFont = candidate;

@@ -2,12 +2,6 @@
 
 namespace layout {
 
-int toPixels(int twips)
-{
-    constexpr int twipsPerPixel = 15;
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
 QRect toPixels(const Twips& place)
 {
     return {toPixels(place.left), toPixels(place.top), toPixels(place.width), toPixels(place.height)};

@@ -23,7 +23,6 @@
 
 namespace {
 
-const QColor kWindowColour(1, 0, 66);
 // Long enough for the compositor's own activations after a window got the focus.
 constexpr int kSettleMs = 100;
 
@@ -31,8 +30,8 @@ constexpr int kSettleMs = 100;
 // Japanese face that is installed.
 QFont japaneseFont()
 {
-    QFont font(QStringLiteral(u"ＭＳ Ｐゴシック"));
-    font.setPointSize(12);
+    QFont font(toQString(fonts::japaneseFaces.front()));
+    font.setPointSizeF(fonts::japanesePointSize);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -182,7 +181,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kWindowColour);
+    painter.fillRect(rect(), toQColor(colours::window));
     // Line1 lies under the top buttons, which cover it where they overlap it.
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLine(layout::lineInPixels(layout::Line1));
