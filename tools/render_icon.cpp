@@ -1,6 +1,6 @@
 // Renders the scalable icon in 24-bit colour, on white: render_icon <icon.svg> <out.png|out.ico> <pixels>...
-// A PNG holds the first size given; an ICO holds every size, each stored as PNG, as Windows Vista
-// and later read them.
+// A PNG holds the first size given (up to 1024 pixels); an ICO holds every size (up to 256 pixels),
+// each stored as PNG, as Windows Vista and later read them.
 #include <QBuffer>
 #include <QDataStream>
 #include <QFile>
@@ -57,17 +57,18 @@ int main(int argc, char* argv[])
     QGuiApplication application(argc, argv);
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const bool ico = out.endsWith(QLatin1String(".ico"));
     QList<int> sizes;
     QList<QByteArray> pngs;
     for (int i = 3; i < argc; ++i) {
         sizes << QByteArray(argv[i]).toInt();
-        if (sizes.last() <= 0 || sizes.last() > 256 || !renderer.isValid()) {
+        if (sizes.last() <= 0 || sizes.last() > (ico ? 256 : 1024) || !renderer.isValid()) {
             std::fprintf(stderr, "render_icon: cannot render %s at %s pixels\n", argv[1], argv[i]);
             return 1;
         }
         pngs << renderPng(renderer, sizes.last());
     }
     QFile file(out);
-    const QByteArray bytes = out.endsWith(QLatin1String(".ico")) ? icoFile(sizes, pngs) : pngs.first();
+    const QByteArray bytes = ico ? icoFile(sizes, pngs) : pngs.first();
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
 }

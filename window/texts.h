@@ -43,7 +43,9 @@ inline constexpr char endChime[] = "endpinpon.wav";
 inline constexpr char sequenceBoxName[] = "数列";
 inline constexpr char panelName[] = "問題の説明";
 
-// The page's own: where the program cannot run, and after it has ended.
+// The page's own: the name of a dialog's close button, what it says where the program cannot run,
+// and after the program has ended.
+inline constexpr char closeButtonName[] = "閉じる";
 inline constexpr char cannotRun[] = "このブラウザではプログラムを読み込めないため、実験できません。";
 inline constexpr char ended[] = "プログラムを終了しました。";
 inline constexpr char startAgain[] = "もう一度始める";

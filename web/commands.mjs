@@ -1,0 +1,69 @@
+// The state the commands share and the three commands, as on the desktop. 実　験 asks for a start
+// value until one is accepted, shows it, and runs the sequence down to 1, setting the box to the
+// whole text after every step; 初期化 sounds the reset chime and clears; 終了 sounds the end chime,
+// asks, and ends the program on はい.
+import { playChime } from './chimes.mjs';
+import { texts } from './description.mjs';
+
+export class Commands {
+  enteredText = '';
+  n = 0;
+  sequenceText = '';
+  #window;
+  #engine;
+  #toolkit;
+  #control;
+  #running = false;
+
+  constructor(window, engine, toolkit, control) {
+    this.#window = window;
+    this.#engine = engine;
+    this.#toolkit = toolkit;
+    this.#control = control;
+    window.Command1.addEventListener('click', () => this.#run(() => this.experiment()));
+    window.Command2.addEventListener('click', () => this.#run(() => this.quit()));
+    window.Command3.addEventListener('click', () => this.#run(() => this.initialize()));
+  }
+
+  // One command at a time: none starts while another waits in a dialog.
+  async #run(command) {
+    if (this.#running)
+      return;
+    this.#running = true;
+    try {
+      await command();
+    } finally {
+      this.#running = false;
+    }
+  }
+
+  #clear() {
+    this.#window.Text1.value = '';
+    this.#window.Label1.value = '';
+    this.sequenceText = '';
+  }
+
+  async experiment() {
+    const engine = await this.#engine;
+    const { Label1, Text1 } = this.#window;
+    do {
+      this.#clear();
+      this.enteredText = await this.#toolkit.inputDialog(texts.inputPrompt, texts.inputTitle);
+      this.n = engine.readStartValue(this.enteredText);
+      Label1.value = texts.startLabelPrefix + engine.formatValue(this.n);
+    } while (!engine.isAcceptedStart(this.n));
+    ({ n: this.n, sequenceText: this.sequenceText } = engine.runSequence(this.n, (text) => { Text1.value = text; }));
+    performance.mark('collatz:sequence-shown');
+  }
+
+  initialize() {
+    playChime(this.#control, texts.resetChime);
+    this.#clear();
+  }
+
+  async quit() {
+    playChime(this.#control, texts.endChime);
+    if (await this.#toolkit.questionDialog(texts.quitQuestion, texts.quitTitle))
+      this.#toolkit.end();
+  }
+}
