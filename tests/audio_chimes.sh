@@ -10,26 +10,8 @@ type -P pactl parec sox >/dev/null || { echo "SKIP: pactl, parec or sox is not i
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
 
-# A server of our own, reachable only through its sockets in the temporary folder.
-export HOME=$tmp XDG_RUNTIME_DIR=$tmp PULSE_RUNTIME_PATH=$tmp/pulse PULSE_SERVER=unix:$tmp/pulse/native
-if type -P pulseaudio >/dev/null; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-native-protocol-unix &>"$tmp/log" &
-elif type -P pipewire-pulse wireplumber dbus-daemon >/dev/null; then
-    # WirePlumber, which links the streams to the sink, needs a session bus: a private one.
-    export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/bus
-    dbus-daemon --session --nofork --address=$DBUS_SESSION_BUS_ADDRESS &>/dev/null &
-    pipewire &>"$tmp/log" &
-    for _ in $(seq 50); do [ -S "$tmp/bus" ] && [ -S "$tmp/pipewire-0" ] && break; sleep 0.1; done
-    wireplumber &>>"$tmp/log" &
-    pipewire-pulse &>>"$tmp/log" &
-else
-    echo "SKIP: no PulseAudio, nor PipeWire with pipewire-pulse, wireplumber and dbus-daemon"
-    exit 77
-fi
-server=$!
-for _ in $(seq 50); do pactl info &>/dev/null && break; sleep 0.1; done
-pactl load-module module-null-sink sink_name=chimes rate=44100 channels=1 >/dev/null && pactl set-default-sink chimes ||
-    { echo "SKIP: the sound server did not start:"; cat "$tmp/log"; exit 77; }
+source "$(dirname "$0")/sound_server.sh"
+start_sound_server "$tmp" || { echo "SKIP: $sound_server_problem"; exit 77; }
 echo "sound server: $(pactl info | grep '^Server Name')"
 
 # Seconds of sound in a file, the silence at both ends left out.
@@ -51,10 +33,10 @@ for chime in pinpon endpinpon; do
 done
 
 # A stalled server holds up only the sound thread: the player still ends, and ends cleanly.
-kill -STOP $server
+kill -STOP $sound_server
 timeout 20 "$player" "$folder/pinpon.wav"
 status=$?
-kill -CONT $server
+kill -CONT $sound_server
 echo "with the server stalled the player ended with status $status"
 [ $status -eq 0 ] || [ $status -eq 3 ] || failed=1
 exit $failed

@@ -1,0 +1,172 @@
+// The browsers the page is tested in, each behind the same few calls that a user's actions need:
+// chromium (puppeteer, DevTools protocol), firefox-esr (puppeteer, WebDriver BiDi) and WebKitGTK
+// (selenium through WebKitWebDriver, on the run's X display). COLLATZ_BROWSERS picks some by name.
+import { spawn } from 'node:child_process';
+import { after, before, describe } from 'node:test';
+import puppeteer from 'puppeteer-core';
+import { Builder, Key } from 'selenium-webdriver';
+import { serveSite } from './site.mjs';
+
+const keys = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, ' ': Key.SPACE };
+
+// In the page: the shown element of that role whose accessible name is name, as a user finds it.
+function find(role, name) {
+  const selector = { button: 'button', link: 'a', dialog: 'dialog[open]', textbox: 'input, textarea', status: 'output' }[role];
+  const nameOf = (element) => {
+    const by = element.getAttribute('aria-labelledby');
+    return by ? document.getElementById(by).textContent
+      : element.getAttribute('aria-label') ?? element.labels?.[0]?.textContent ?? element.textContent;
+  };
+  return [...document.querySelectorAll(selector)].find((element) =>
+    element.getClientRects().length > 0 && nameOf(element) === name) ?? null;
+}
+
+class PuppeteerPage {
+  constructor(browser, page) {
+    this.browser = browser;
+    this.page = page;
+  }
+
+  goto(url) { return this.page.goto(url); }
+  reload() { return this.page.reload(); }
+  isClosed() { return this.page.isClosed(); }
+  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
+  press(key) { return this.page.keyboard.press(key); }
+  type(text) { return this.page.keyboard.type(text); }
+  screenshot(path) { return this.page.screenshot({ path }); }
+  setViewport(width, height) { return this.page.setViewport({ width, height }); }
+  close() { return this.browser.close(); }
+
+  async click(role, name) {
+    const element = (await this.page.evaluateHandle(find, role, name)).asElement();
+    if (!element)
+      throw new Error(`no ${role} "${name}"`);
+    await element.click();
+  }
+}
+
+class SeleniumPage {
+  constructor(driver, server) {
+    this.driver = driver;
+    this.server = server;
+  }
+
+  goto(url) { return this.driver.get(url); }
+  reload() { return this.driver.navigate().refresh(); }
+  async isClosed() { return (await this.driver.getAllWindowHandles()).length === 0; }
+  evaluate(fn, ...args) { return this.driver.executeScript(`return (${fn})(...arguments)`, ...args); }
+  press(key) { return this.driver.actions().sendKeys(keys[key] ?? key).perform(); }
+  type(text) { return this.driver.actions().sendKeys(text).perform(); }
+  setViewport(width, height) { return this.driver.manage().window().setRect({ width, height }); }
+
+  async screenshot(path) {
+    const { writeFile } = await import('node:fs/promises');
+    await this.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    await writeFile(path, await this.driver.takeScreenshot(), 'base64');
+  }
+
+  async click(role, name) {
+    const element = await this.evaluate(find, role, name);
+    if (!element)
+      throw new Error(`no ${role} "${name}"`);
+    await element.click();
+  }
+
+  async close() {
+    await this.driver.quit();
+    this.server.kill();
+  }
+}
+
+const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+  '--disable-sync', '--no-first-run', '--disable-quic'];
+
+async function launchPuppeteer(options) {
+  const browser = await puppeteer.launch({ headless: true, ...options });
+  // A page of its own, in front: Firefox's first tab never has the focus, and a button there takes
+  // no keys.
+  const page = await browser.newPage();
+  await page.bringToFront();
+  await page.setViewport({ width: 760, height: 600 });
+  return new PuppeteerPage(browser, page);
+}
+
+async function launchWebKit() {
+  const port = 4444 + Math.floor(Math.random() * 1000);
+  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  await new Promise((started) => setTimeout(started, 500));
+  const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    browserName: 'MiniBrowser',
+    'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
+  }).build();
+  await driver.manage().window().setRect({ width: 760, height: 600 });
+  return new SeleniumPage(driver, server);
+}
+
+// closesTabs: whether window.close() closes a tab that holds only the page.
+export const browsers = [
+  { name: 'chromium', closesTabs: true, launch: () => launchPuppeteer({ executablePath: '/usr/bin/chromium', args: chromiumFlags }) },
+  { name: 'firefox', closesTabs: true, launch: () => launchPuppeteer({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr' }) },
+  { name: 'webkit', closesTabs: false, launch: launchWebKit },
+].filter(({ name }) => !process.env.COLLATZ_BROWSERS || process.env.COLLATZ_BROWSERS.split(',').includes(name));
+
+// Runs body(context) as a suite in each browser, with the site served and a page open on it in
+// context.page from the first test on; context.browser is the browser's entry above.
+export function inEachBrowser(title, body) {
+  for (const browser of browsers) {
+    describe(`${title} in ${browser.name}`, () => {
+      const context = { browser };
+      before(async () => {
+        context.site = await serveSite();
+        context.page = await browser.launch();
+        await context.page.goto(context.site.url);
+      });
+      after(async () => {
+        await context.page?.close();
+        context.site?.stop();
+      });
+      body(context);
+    });
+  }
+}
+
+// In the page: the open dialog as the user sees it, its title, its text and its buttons, the focused
+// one marked with *; null when none is open.
+export function openDialog() {
+  const dialog = document.querySelector('dialog[open]');
+  if (!dialog)
+    return null;
+  const buttons = [...dialog.querySelectorAll('button')].map((button) =>
+    (button.getAttribute('aria-label') ?? button.textContent) + (button === document.activeElement ? '*' : ''));
+  return `${document.getElementById(dialog.getAttribute('aria-labelledby')).textContent}|` +
+    `${dialog.querySelector('label, p').textContent}|${buttons.join(' ')}`;
+}
+
+// In the page: the start label and the sequence box as shown.
+export function shown() {
+  return [document.querySelector('output').value, document.querySelector('textarea').value];
+}
+
+// In the page: the same once no dialog is open, null before.
+export function shownOnceAnswered() {
+  return document.querySelector('dialog[open]') ? null
+    : [document.querySelector('output').value, document.querySelector('textarea').value];
+}
+
+// Saves a screenshot as COLLATZ_SCREENSHOTS/<name>.png, where that folder is given.
+export async function keepScreenshot(page, name) {
+  if (process.env.COLLATZ_SCREENSHOTS)
+    await page.screenshot(`${process.env.COLLATZ_SCREENSHOTS}/${name}.png`);
+}
+
+// Waits until fn, run in the page, returns something truthy, and returns it.
+export async function waitFor(page, fn, ...args) {
+  for (let tries = 0; ; ++tries) {
+    const result = await page.evaluate(fn, ...args);
+    if (result)
+      return result;
+    if (tries === 100)
+      throw new Error(`timed out waiting for ${fn}`);
+    await new Promise((later) => setTimeout(later, 50));
+  }
+}
