@@ -1,10 +1,11 @@
 // The multimedia control over Web Audio, and the chime player that drives it as on the desktop.
-// The wave files are fetched and decoded once, in the background; a chime whose file is not ready,
-// or whose sound cannot start within half a second of its click (a browser without a sound device
-// never starts it), is passed over. Nothing here waits.
+// The wave files are fetched and decoded once, in the background. A chime whose file is not ready
+// is passed over, and so is one that the browser's sound cannot start playing within a few seconds
+// of its click (Firefox takes up to two seconds to open its sound device, and never opens one where
+// there is none): a chime long after its click would only confuse. Nothing here waits.
 export const FileName = 22;
 export const Command = 23;
-const latestStartMs = 500;
+const latestStartMs = 3000;
 
 export class MultimediaControl {
   #decoded = new Map();
@@ -13,13 +14,15 @@ export class MultimediaControl {
   #open = null;
   #source = null;
 
-  // Fetches and decodes the wave files.
+  // Makes the audio context, which starts suspended until a click lets it run: made now, the browser
+  // readies its sound device in the background, so that a chime starts at once. Then fetches and
+  // decodes the wave files.
   prepare(fileNames) {
-    const decoder = new OfflineAudioContext(1, 1, 44100);
+    this.#context = new AudioContext();
     for (const name of fileNames) {
       fetch(name)
         .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText))))
-        .then((bytes) => decoder.decodeAudioData(bytes))
+        .then((bytes) => this.#context.decodeAudioData(bytes))
         .then((buffer) => this.#decoded.set(name, buffer), () => {});
     }
   }
@@ -43,23 +46,19 @@ export class MultimediaControl {
     this.#source = null;
   }
 
-  // Started within the click that asked for it, where the browser lets sound start at all.
+  // Started by the click that asked for it, which lets the browser's sound run.
   #sound() {
     if (!this.#open)
       return;
-    this.#context ??= new AudioContext();
-    const source = new AudioBufferSourceNode(this.#context, { buffer: this.#open });
-    source.connect(this.#context.destination);
+    const context = this.#context;
+    const source = new AudioBufferSourceNode(context, { buffer: this.#open });
+    source.connect(context.destination);
+    source.start();
     this.#source = source;
-    if (this.#context.state === 'running') {
-      source.start();
-      return;
+    if (context.state !== 'running') {
+      context.resume().catch(() => {});
+      setTimeout(() => context.state === 'running' || source.disconnect(), latestStartMs);
     }
-    const clicked = performance.now();
-    this.#context.resume().then(() => {
-      if (this.#source === source && performance.now() - clicked <= latestStartMs)
-        source.start();
-    }, () => {});
   }
 }
 
