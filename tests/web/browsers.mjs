@@ -9,16 +9,27 @@ import { serveSite } from './site.mjs';
 
 const keys = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, ' ': Key.SPACE };
 
-// In the page: the shown element of that role whose accessible name is name, as a user finds it.
-function find(role, name) {
+// In the page: the shown element of that role whose accessible name is name, as a user finds it;
+// or whether there is one.
+function find(role, name, whether = false) {
   const selector = { button: 'button', link: 'a', dialog: 'dialog[open]', textbox: 'input, textarea', status: 'output' }[role];
   const nameOf = (element) => {
     const by = element.getAttribute('aria-labelledby');
     return by ? document.getElementById(by).textContent
       : element.getAttribute('aria-label') ?? element.labels?.[0]?.textContent ?? element.textContent;
   };
-  return [...document.querySelectorAll(selector)].find((element) =>
-    element.getClientRects().length > 0 && nameOf(element) === name) ?? null;
+  const found = [...document.querySelectorAll(selector)].find((element) =>
+    element.getClientRects().length > 0 && nameOf(element) === name);
+  return whether ? found !== undefined : found ?? null;
+}
+
+// In the page: a button that opens url in a new window, for a user's click (a browser lets only a
+// user's action open one).
+function addOpener(url) {
+  const opener = document.createElement('button');
+  opener.textContent = 'open a window';
+  opener.addEventListener('click', () => { window.open(url); opener.remove(); });
+  document.body.prepend(opener);
 }
 
 class PuppeteerPage {
@@ -30,6 +41,17 @@ class PuppeteerPage {
   goto(url) { return this.page.goto(url); }
   reload() { return this.page.reload(); }
   isClosed() { return this.page.isClosed(); }
+
+  // A new window that this page's script opens on url, as the browser lets a script close it.
+  async openWindow(url) {
+    const opened = new Promise((resolve) => this.page.once('popup', resolve));
+    await this.evaluate(addOpener, url);
+    await this.click('button', 'open a window');
+    const page = await opened;
+    await page.bringToFront();
+    await page.waitForFunction(() => document.readyState === 'complete');
+    return new PuppeteerPage(this.browser, page);
+  }
   evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
   press(key) { return this.page.keyboard.press(key); }
   type(text) { return this.page.keyboard.type(text); }
@@ -38,10 +60,8 @@ class PuppeteerPage {
   close() { return this.browser.close(); }
 
   async click(role, name) {
-    const element = (await this.page.evaluateHandle(find, role, name)).asElement();
-    if (!element)
-      throw new Error(`no ${role} "${name}"`);
-    await element.click();
+    await waitFor(this, find, role, name, true);
+    await (await this.page.evaluateHandle(find, role, name)).asElement().click();
   }
 }
 
@@ -53,7 +73,21 @@ class SeleniumPage {
 
   goto(url) { return this.driver.get(url); }
   reload() { return this.driver.navigate().refresh(); }
-  async isClosed() { return (await this.driver.getAllWindowHandles()).length === 0; }
+  async isClosed() { return !(await this.driver.getAllWindowHandles()).includes(this.handle); }
+
+  async openWindow(url) {
+    const before = await this.driver.getAllWindowHandles();
+    await this.evaluate(addOpener, url);
+    await this.click('button', 'open a window');
+    const page = new SeleniumPage(this.driver, this.server);
+    await this.driver.wait(async () => {
+      page.handle = (await this.driver.getAllWindowHandles()).find((handle) => !before.includes(handle));
+      return page.handle;
+    }, 5000);
+    await this.driver.switchTo().window(page.handle);
+    await waitFor(page, () => document.readyState === 'complete');
+    return page;
+  }
   evaluate(fn, ...args) { return this.driver.executeScript(`return (${fn})(...arguments)`, ...args); }
   press(key) { return this.driver.actions().sendKeys(keys[key] ?? key).perform(); }
   type(text) { return this.driver.actions().sendKeys(text).perform(); }
@@ -66,10 +100,8 @@ class SeleniumPage {
   }
 
   async click(role, name) {
-    const element = await this.evaluate(find, role, name);
-    if (!element)
-      throw new Error(`no ${role} "${name}"`);
-    await element.click();
+    await waitFor(this, find, role, name, true);
+    await (await this.evaluate(find, role, name)).click();
   }
 
   async close() {
@@ -103,11 +135,10 @@ async function launchWebKit() {
   return new SeleniumPage(driver, server);
 }
 
-// closesTabs: whether window.close() closes a tab that holds only the page.
 export const browsers = [
-  { name: 'chromium', closesTabs: true, launch: () => launchPuppeteer({ executablePath: '/usr/bin/chromium', args: chromiumFlags }) },
-  { name: 'firefox', closesTabs: true, launch: () => launchPuppeteer({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr' }) },
-  { name: 'webkit', closesTabs: false, launch: launchWebKit },
+  { name: 'chromium', launch: () => launchPuppeteer({ executablePath: '/usr/bin/chromium', args: chromiumFlags }) },
+  { name: 'firefox', launch: () => launchPuppeteer({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr' }) },
+  { name: 'webkit', launch: launchWebKit },
 ].filter(({ name }) => !process.env.COLLATZ_BROWSERS || process.env.COLLATZ_BROWSERS.split(',').includes(name));
 
 // Runs body(context) as a suite in each browser, with the site served and a page open on it in
@@ -120,6 +151,7 @@ export function inEachBrowser(title, body) {
         context.site = await serveSite();
         context.page = await browser.launch();
         await context.page.goto(context.site.url);
+        await waitFor(context.page, () => document.activeElement?.textContent === '実\u3000験');
       });
       after(async () => {
         await context.page?.close();
@@ -159,14 +191,15 @@ export async function keepScreenshot(page, name) {
     await page.screenshot(`${process.env.COLLATZ_SCREENSHOTS}/${name}.png`);
 }
 
-// Waits until fn, run in the page, returns something truthy, and returns it.
+// Waits until fn, run in the page, returns something truthy, and returns it. A page that is
+// navigating answers nothing in between.
 export async function waitFor(page, fn, ...args) {
   for (let tries = 0; ; ++tries) {
-    const result = await page.evaluate(fn, ...args);
+    const result = await page.evaluate(fn, ...args).catch(() => null);
     if (result)
       return result;
     if (tries === 100)
-      throw new Error(`timed out waiting for ${fn}`);
+      throw new Error(`timed out waiting for ${fn.name} ${args.join(' ')}`);
     await new Promise((later) => setTimeout(later, 50));
   }
 }
