@@ -10,9 +10,9 @@ import { serveSite } from './site.mjs';
 const keys = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, ' ': Key.SPACE };
 
 // In the page: the shown element of that role whose accessible name is name, as a user finds it;
-// or whether there is one.
-function find(role, name, whether = false) {
-  const selector = { button: 'button', link: 'a', dialog: 'dialog[open]', textbox: 'input, textarea', status: 'output' }[role];
+// or, as report asks, whether there is one, or its place in the window.
+export function find(role, name, report = 'element') {
+  const selector = { button: 'button', link: 'a', textbox: 'input, textarea', status: 'output', region: 'section' }[role];
   const nameOf = (element) => {
     const by = element.getAttribute('aria-labelledby');
     return by ? document.getElementById(by).textContent
@@ -20,7 +20,11 @@ function find(role, name, whether = false) {
   };
   const found = [...document.querySelectorAll(selector)].find((element) =>
     element.getClientRects().length > 0 && nameOf(element) === name);
-  return whether ? found !== undefined : found ?? null;
+  if (report === 'whether')
+    return found !== undefined;
+  if (report === 'place')
+    return found && [found.offsetLeft, found.offsetTop, found.offsetWidth, found.offsetHeight];
+  return found ?? null;
 }
 
 // In the page: a button that opens url in a new window, for a user's click (a browser lets only a
@@ -54,13 +58,14 @@ class PuppeteerPage {
   }
   evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
   press(key) { return this.page.keyboard.press(key); }
+  run(script) { return this.page.evaluate(script); }
   type(text) { return this.page.keyboard.type(text); }
   screenshot(path) { return this.page.screenshot({ path }); }
   setViewport(width, height) { return this.page.setViewport({ width, height }); }
   close() { return this.browser.close(); }
 
   async click(role, name) {
-    await waitFor(this, find, role, name, true);
+    await waitFor(this, find, role, name, 'whether');
     await (await this.page.evaluateHandle(find, role, name)).asElement().click();
   }
 }
@@ -90,6 +95,7 @@ class SeleniumPage {
   }
   evaluate(fn, ...args) { return this.driver.executeScript(`return (${fn})(...arguments)`, ...args); }
   press(key) { return this.driver.actions().sendKeys(keys[key] ?? key).perform(); }
+  run(script) { return this.driver.executeScript(script); }
   type(text) { return this.driver.actions().sendKeys(text).perform(); }
   setViewport(width, height) { return this.driver.manage().window().setRect({ width, height }); }
 
@@ -100,7 +106,7 @@ class SeleniumPage {
   }
 
   async click(role, name) {
-    await waitFor(this, find, role, name, true);
+    await waitFor(this, find, role, name, 'whether');
     await (await this.evaluate(find, role, name)).click();
   }
 

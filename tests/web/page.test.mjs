@@ -1,0 +1,138 @@
+// The window as a page: every control at its place, in its colours, with the explanation fitted into
+// the panel; a phone's width; no accessibility violation, also with a dialog open; installable (in
+// chromium, which tells); one line where the engine cannot load; a reload offline.
+import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
+import { cp, mkdtemp, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { it } from 'node:test';
+import { find, inEachBrowser, keepScreenshot, openDialog, shownOnceAnswered, waitFor } from './browsers.mjs';
+import { serveSite, siteFolder } from './site.mjs';
+
+// In the page: what the window looks like, beyond the places of its controls.
+function look() {
+  const panel = document.querySelector('section');
+  const width = (text) => {
+    const probe = panel.appendChild(document.createElement('span'));
+    probe.textContent = text;
+    const { offsetWidth } = probe;
+    probe.remove();
+    return offsetWidth;
+  };
+  const lines = [...panel.children];
+  const colour = (element, property) => getComputedStyle(element)[property];
+  return {
+    title: document.title,
+    window: [colour(panel.parentElement, 'backgroundColor'), panel.parentElement.offsetWidth, panel.parentElement.offsetHeight],
+    panel: [colour(panel, 'backgroundColor'), colour(panel, 'color')],
+    focused: document.activeElement.textContent,
+    statement: lines.map((line) => line.textContent).join('\n'),
+    widest: Math.max(...lines.map((line) => line.offsetWidth)),
+    height: lines.reduce((sum, line) => sum + line.offsetHeight, 0),
+    proportional: width('i') < width('W'),
+  };
+}
+
+async function violations(page) {
+  const found = await page.evaluate(() => axe.run(document).then(({ violations: all }) =>
+    all.map(({ id, nodes }) => `${id}: ${nodes.map(({ target }) => target.join(' ')).join(', ')}`)));
+  return found;
+}
+
+inEachBrowser('The page', (context) => {
+  it('shows the window as the desktop does', async () => {
+    const { page } = context;
+    const controls = [['button', '実\u3000験', [312, 448, 81, 41]], ['status', '', [8, 448, 193, 17]],
+      ['textbox', '数列', [8, 200, 681, 233]], ['button', '終了', [0, 0, 57, 25]], ['button', '初期化', [640, 0, 57, 25]],
+      ['region', '問題の説明', [8, 32, 681, 161]]];
+    for (const [role, name, place] of controls)
+      assert.deepEqual(await page.evaluate(find, role, name, 'place'), place, name);
+    const shown = await page.evaluate(look);
+    const sha1 = createHash('sha1').update(shown.statement).digest('hex'); // the desktop test's
+    assert.equal(sha1, '237cbb64ccbe3441d738fb997f65d7672577ea7e', shown.statement);
+    assert.deepEqual({ ...shown, statement: undefined }, {
+      title: 'Veltrumの問題（コラッツの問題）\u3000',
+      window: ['rgb(1, 0, 66)', 698, 504],
+      panel: ['rgb(255, 255, 255)', 'rgb(1, 0, 98)'],
+      focused: '実\u3000験',
+      statement: undefined,
+      widest: Math.min(shown.widest, 681),
+      height: Math.min(shown.height, 161),
+      proportional: true,
+    });
+    const tabbed = [];
+    for (let i = 0; i < 3; ++i) {
+      await page.press('Tab');
+      tabbed.push(await page.evaluate(() => document.activeElement.getAttribute('aria-label') ?? document.activeElement.textContent));
+    }
+    assert.deepEqual(tabbed, ['数列', '終了', '初期化']);
+  });
+
+  it('has no accessibility violations, also with a dialog open', async () => {
+    const { page } = context;
+    await page.run(await readFile(new URL('../../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8'));
+    const found = [await violations(page)];
+    await page.click('button', '実\u3000験');
+    await waitFor(page, openDialog);
+    found.push(await violations(page));
+    await page.press('Escape');
+    await page.click('button', '閉じる');
+    await page.type('11');
+    await page.press('Enter');
+    await waitFor(page, shownOnceAnswered);
+    await page.click('button', '終了');
+    await waitFor(page, openDialog);
+    found.push(await violations(page));
+    await page.click('button', 'いいえ');
+    assert.deepEqual(found, [[], [], []]);
+  });
+
+  it('fits a phone\'s width, without scrolling sideways, and works there', async () => {
+    const { page } = context;
+    await page.setViewport(390, 844); // WebKitGTK's browser window is at least 447 px wide
+    const [fitted, screen] = await waitFor(page, () => document.documentElement.scrollWidth <= innerWidth &&
+      [document.querySelector('.window').getBoundingClientRect().width, innerWidth]);
+    assert.ok(screen < 698 && fitted <= screen && fitted > screen - 20, `${fitted} px wide on ${screen}`);
+    await page.click('button', '実\u3000験');
+    assert.ok(await waitFor(page, () => document.querySelector('dialog[open]')?.getBoundingClientRect().right <= innerWidth));
+    await keepScreenshot(page, `${context.browser.name}-phone`);
+    await page.press('Escape');
+    await page.click('button', '閉じる');
+    await page.setViewport(760, 600);
+  });
+
+  it('is installable', { skip: context.browser?.name !== 'chromium' && 'only chromium tells' }, async () => {
+    const session = await context.page.page.createCDPSession();
+    assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    assert.deepEqual((await session.send('Page.getAppManifest')).errors, []);
+  });
+
+  it('says in one line where the engine cannot load, with no 実　験 button', async () => {
+    const { page } = context;
+    const folder = await mkdtemp(`${tmpdir()}/site-`);
+    await cp(siteFolder, folder, { recursive: true });
+    await rm(`${folder}/collatz.wasm`);
+    const broken = await serveSite(folder);
+    await page.goto(broken.url);
+    const line = await waitFor(page, () => document.querySelector('[role=alert]:not([hidden])')?.textContent);
+    assert.equal(line, 'このブラウザではプログラムを読み込めないため、実験できません。');
+    assert.equal(await page.evaluate(find, 'button', '実\u3000験', 'whether'), false);
+    broken.stop();
+    await rm(folder, { recursive: true });
+    await page.goto(context.site.url);
+  });
+
+  it('reloads offline once visited, engine and all', async () => {
+    const { page, site } = context;
+    await waitFor(page, () => navigator.serviceWorker.ready.then(() => true));
+    await page.reload();
+    await waitFor(page, () => navigator.serviceWorker.controller !== null);
+    site.stop();
+    await page.reload();
+    await page.click('button', '実\u3000験');
+    await waitFor(page, openDialog);
+    await page.type('3');
+    await page.press('Enter');
+    assert.deepEqual(await waitFor(page, shownOnceAnswered), ['ｎ＝ 3', ' 10 5 16 8 4 2 1']);
+  });
+});
