@@ -5,6 +5,7 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 browser=$1 site=$(realpath "$2") screenshots=${3:-}
+[ -z "$screenshots" ] || mkdir -p "$screenshots"
 [ -d "$here/../../node_modules/puppeteer-core" ] || { echo "FAIL: no node_modules: run npm ci (tools/dev web does)"; exit 1; }
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
