@@ -38,21 +38,22 @@ export class Commands {
   }
 
   #clear() {
-    this.#window.Text1.value = '';
+    this.#window.sequenceBox.setText('');
     this.#window.Label1.value = '';
     this.sequenceText = '';
   }
 
   async experiment() {
     const engine = await this.#engine;
-    const { Label1, Text1 } = this.#window;
+    const { Label1, sequenceBox } = this.#window;
     do {
       this.#clear();
       this.enteredText = await this.#toolkit.inputDialog(texts.inputPrompt, texts.inputTitle);
       this.n = engine.readStartValue(this.enteredText);
       Label1.value = texts.startLabelPrefix + engine.formatValue(this.n);
     } while (!engine.isAcceptedStart(this.n));
-    ({ n: this.n, sequenceText: this.sequenceText } = engine.runSequence(this.n, (text) => { Text1.value = text; }));
+    ({ n: this.n, sequenceText: this.sequenceText } = engine.runSequence(this.n, (text) => sequenceBox.setText(text)));
+    await null; // the box shows the text
     performance.mark('collatz:sequence-shown');
   }
 

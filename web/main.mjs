@@ -1,5 +1,5 @@
-// The start: the window and its explanation first; then the engine, the chimes and the offline
-// copy, none of which holds the window up.
+// The start: the window and its explanation first; then the engine, and once it is there (or
+// cannot be) the chimes and the offline copy, none of which holds the window up.
 import { MultimediaControl } from './chimes.mjs';
 import { Commands } from './commands.mjs';
 import { texts } from './description.mjs';
@@ -14,8 +14,9 @@ printExplanation(window.Picture1, texts.problemStatement);
 performance.mark('collatz:explanation-printed');
 
 const engine = loadEngine();
-engine.catch(() => refuseExperiments(window));
 const control = new MultimediaControl();
 new Commands(window, engine, toolkit, control);
-control.prepare([texts.resetChime, texts.endChime]);
-keepOffline();
+engine.catch(() => refuseExperiments(window)).finally(() => {
+  control.prepare([texts.resetChime, texts.endChime]);
+  keepOffline();
+});

@@ -44,7 +44,31 @@ export function showWindow(document) {
   }, { capture: true });
 
   window.Command1.focus();
+  window.sequenceBox = new SequenceBox(window.Text1);
   return window;
+}
+
+// The sequence box takes the newest text at every step of a run, but shows it once, when the run
+// has handed the page back: setting a long text hundreds of times in a row would only hold the page.
+class SequenceBox {
+  #textarea;
+  #text = '';
+  #showing = false;
+
+  constructor(textarea) {
+    this.#textarea = textarea;
+  }
+
+  setText(text) {
+    this.#text = text;
+    if (!this.#showing) {
+      this.#showing = true;
+      queueMicrotask(() => {
+        this.#showing = false;
+        this.#textarea.value = this.#text;
+      });
+    }
+  }
 }
 
 // Where the engine cannot load, one line across the bottom row says so, in place of the start label
