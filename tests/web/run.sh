@@ -4,8 +4,8 @@
 # (Firefox starts no sound without one), through node's test runner.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-browser=$1 site=$(realpath "$2") screenshots=${3:-}
-[ -z "$screenshots" ] || mkdir -p "$screenshots"
+browser=$1 site=$(realpath "$2") screenshots=
+[ -z "${3:-}" ] || { mkdir -p "$3" && screenshots=$(realpath "$3"); }
 [ -d "$here/../../node_modules/puppeteer-core" ] || { echo "FAIL: no node_modules: run npm ci (tools/dev web does)"; exit 1; }
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
