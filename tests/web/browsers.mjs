@@ -180,14 +180,10 @@ export function openDialog() {
     `${dialog.querySelector('label, p').textContent}|${buttons.join(' ')}`;
 }
 
-// In the page: the start label and the sequence box as shown.
-export function shown() {
-  return [document.querySelector('output').value, document.querySelector('textarea').value];
-}
-
-// In the page: the same once no dialog is open, null before.
-export function shownOnceAnswered() {
-  return document.querySelector('dialog[open]') ? null
+// In the page: the start label and the sequence box as shown; null while a dialog is open, where
+// onceAnswered.
+export function shown(onceAnswered = false) {
+  return onceAnswered && document.querySelector('dialog[open]') ? null
     : [document.querySelector('output').value, document.querySelector('textarea').value];
 }
 

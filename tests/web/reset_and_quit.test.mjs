@@ -3,7 +3,7 @@
 // closes where the browser lets a page close it, and elsewhere the page says so and can start again.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
-import { inEachBrowser, openDialog, shown, shownOnceAnswered, waitFor } from './browsers.mjs';
+import { inEachBrowser, openDialog, shown, waitFor } from './browsers.mjs';
 
 // In the page: from now on, every chime started (its sound, and the sound output it plays on).
 function recordChimes() {
@@ -32,7 +32,7 @@ async function experimentWith11(page) {
   await waitFor(page, openDialog);
   await page.type('11');
   await page.press('Enter');
-  return waitFor(page, shownOnceAnswered);
+  return waitFor(page, shown, true);
 }
 
 inEachBrowser('初期化 and 終了', (context) => {
@@ -55,7 +55,7 @@ inEachBrowser('初期化 and 終了', (context) => {
     await page.press('Escape');
     assert.equal(await page.evaluate(openDialog), question);
     await page.click('button', 'いいえ');
-    assert.deepEqual(await waitFor(page, shownOnceAnswered), eleven);
+    assert.deepEqual(await waitFor(page, shown, true), eleven);
     assert.deepEqual(await waitFor(page, soundingChimes), [1.86]);
   });
 
