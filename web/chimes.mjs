@@ -20,7 +20,7 @@ export class MultimediaControl {
   prepare(fileNames) {
     this.#context = new AudioContext();
     for (const name of fileNames) {
-      fetch(name)
+      fetch(new URL(name, import.meta.url)) // beside the page's modules
         .then((response) => (response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText))))
         .then((bytes) => this.#context.decodeAudioData(bytes))
         .then((buffer) => this.#decoded.set(name, buffer), () => {});

@@ -1,5 +1,5 @@
 // Keeps the whole site for use offline, through its service worker, where the browser allows one:
-// over https, or from this machine.
+// over https, or from this machine. Every visit looks for a new version.
 export function keepOffline() {
-  navigator.serviceWorker?.register('sw.js').catch(() => {});
+  navigator.serviceWorker?.register('sw.js').then((registration) => registration.update()).catch(() => {});
 }

@@ -46,6 +46,17 @@ class PuppeteerPage {
   reload() { return this.page.reload(); }
   isClosed() { return this.page.isClosed(); }
 
+  // Closes this tab and, pause milliseconds later, opens url in a new one.
+  async reopen(url, pause) {
+    const page = await this.browser.newPage();
+    await this.page.close();
+    await new Promise((resume) => setTimeout(resume, pause));
+    this.page = page;
+    await page.bringToFront();
+    await page.setViewport({ width: 760, height: 600 });
+    await page.goto(url);
+  }
+
   // A new window that this page's script opens on url, as the browser lets a script close it.
   async openWindow(url) {
     const opened = new Promise((resolve) => this.page.once('popup', resolve));
@@ -78,6 +89,17 @@ class SeleniumPage {
 
   goto(url) { return this.driver.get(url); }
   reload() { return this.driver.navigate().refresh(); }
+
+  async reopen(url, pause) {
+    const old = await this.driver.getWindowHandle();
+    await this.driver.switchTo().newWindow('tab');
+    const tab = await this.driver.getWindowHandle();
+    await this.driver.switchTo().window(old);
+    await this.driver.close();
+    await new Promise((resume) => setTimeout(resume, pause));
+    await this.driver.switchTo().window(tab);
+    await this.goto(url);
+  }
   async isClosed() { return !(await this.driver.getAllWindowHandles()).includes(this.handle); }
 
   async openWindow(url) {
@@ -194,14 +216,15 @@ export async function keepScreenshot(page, name) {
 }
 
 // Waits until fn, run in the page, returns something truthy, and returns it. A page that is
-// navigating answers nothing in between.
+// navigating answers nothing in between, and neither does a promise that does not settle in time.
 export async function waitFor(page, fn, ...args) {
+  const later = (ms) => new Promise((resume) => setTimeout(resume, ms));
   for (let tries = 0; ; ++tries) {
-    const result = await page.evaluate(fn, ...args).catch(() => null);
+    const result = await Promise.race([page.evaluate(fn, ...args).catch(() => null), later(1000)]);
     if (result)
       return result;
     if (tries === 100)
       throw new Error(`timed out waiting for ${fn.name} ${args.join(' ')}`);
-    await new Promise((later) => setTimeout(later, 50));
+    await later(50);
   }
 }

@@ -3,7 +3,7 @@
 // chromium, which tells); one line where the engine cannot load; a reload offline.
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
-import { cp, mkdtemp, readFile, rm } from 'node:fs/promises';
+import { appendFile, cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { it } from 'node:test';
 import { find, inEachBrowser, keepScreenshot, openDialog, shown, waitFor } from './browsers.mjs';
@@ -29,6 +29,14 @@ function looks() {
     height: lines.reduce((sum, line) => sum + line.offsetHeight, 0),
     proportional: width('i') < width('W'),
   };
+}
+
+// A copy of the built site, and the folder of its version's files in it.
+async function copySite() {
+  const folder = await mkdtemp(`${tmpdir()}/site-`);
+  await cp(siteFolder, folder, { recursive: true });
+  const files = `${folder}/${(await readdir(folder)).find((name) => name.startsWith('v-'))}`;
+  return { folder, files };
 }
 
 // What axe-core finds, one line a rule.
@@ -102,15 +110,42 @@ inEachBrowser('The page', (context) => {
 
   it('says in one line where the engine cannot load, with no 実　験 button', async () => {
     const { page } = context;
-    const folder = await mkdtemp(`${tmpdir()}/site-`);
-    await cp(siteFolder, folder, { recursive: true });
-    await rm(`${folder}/collatz.wasm`);
+    const { folder, files } = await copySite();
+    await rm(`${files}/collatz.wasm`);
     const broken = await serveSite(folder);
     await page.goto(broken.url);
     const line = await waitFor(page, () => document.querySelector('[role=alert]:not([hidden])')?.textContent);
     assert.equal(line, 'このブラウザではプログラムを読み込めないため、実験できません。');
     assert.equal(await page.evaluate(find, 'button', '実\u3000験', 'whether'), false);
     broken.stop();
+    await rm(folder, { recursive: true });
+  });
+
+  it('takes a new version whole on a later visit, never a mix of old and new files', async () => {
+    const { page } = context;
+    const { folder, files } = await copySite();
+    const server = await serveSite(folder);
+    const version = () => [document.title, getComputedStyle(document.body).getPropertyValue('--version').trim()];
+    await page.goto(server.url);
+    await waitFor(page, () => navigator.serviceWorker.ready.then(() => true));
+    await page.reload();
+    await waitFor(page, () => navigator.serviceWorker.controller !== null);
+    // The new version, as the build would make it: its files, another caption and another
+    // stylesheet among them, under a folder named after it, which the page and the worker name.
+    const old = files.slice(folder.length + 3);
+    await cp(files, `${folder}/v-new`, { recursive: true });
+    const edit = async (file, from, to) => writeFile(file, (await readFile(file, 'utf8')).replaceAll(from, to));
+    await edit(`${folder}/v-new/description.mjs`, 'Veltrumの問題（', 'Veltrumの新しい問題（');
+    await appendFile(`${folder}/v-new/style.css`, 'body { --version: 2; }\n');
+    await edit(`${folder}/index.html`, old, 'new');
+    await edit(`${folder}/sw.js`, old, 'new');
+    await page.reload(); // the old version still serves it, and the new one installs
+    assert.deepEqual(await page.evaluate(version), ['Veltrumの問題（コラッツの問題）\u3000', '']);
+    await waitFor(page, () => navigator.serviceWorker.getRegistration().then((registration) => registration.waiting !== null));
+    await page.reopen(server.url, 1000); // a later visit, with no page of the old version open
+    await waitFor(page, () => document.title.includes('新しい')).catch(() => {});
+    assert.deepEqual(await page.evaluate(version), ['Veltrumの新しい問題（コラッツの問題）\u3000', '2']);
+    server.stop();
     await rm(folder, { recursive: true });
     await page.goto(context.site.url);
   });
