@@ -72,13 +72,16 @@ class PuppeteerPage {
   run(script) { return this.page.evaluate(script); }
   type(text) { return this.page.keyboard.type(text); }
   screenshot(path) { return this.page.screenshot({ path }); }
-  setViewport(width, height) { return this.page.setViewport({ width, height }); }
+  setViewport(width, height) { return this.page.setViewport({ width, height, hasTouch: width < 600 }); }
   close() { return this.browser.close(); }
 
-  async click(role, name) {
+  async click(role, name, how = 'click') {
     await waitFor(this, find, role, name, 'whether');
-    await (await this.page.evaluateHandle(find, role, name)).asElement().click();
+    await (await this.page.evaluateHandle(find, role, name)).asElement()[how]();
   }
+
+  // A finger's tap, on a touch screen.
+  tap(role, name) { return this.click(role, name, 'tap'); }
 }
 
 class SeleniumPage {
@@ -131,6 +134,8 @@ class SeleniumPage {
     await waitFor(this, find, role, name, 'whether');
     await (await this.evaluate(find, role, name)).click();
   }
+
+  tap(role, name) { return this.click(role, name); } // WebKitWebDriver has no touch
 
   async close() {
     await this.driver.quit();

@@ -88,13 +88,13 @@ inEachBrowser('The page', (context) => {
     assert.deepEqual(found, [[], [], []]);
   });
 
-  it('fits a phone\'s width, without scrolling sideways, and works there', async () => {
+  it('fits a phone\'s width, without scrolling sideways, and works there by touch', async () => {
     const { page } = context;
     await page.setViewport(390, 844); // WebKitGTK's browser window is at least 447 px wide
     const [fitted, screen] = await waitFor(page, () => document.documentElement.scrollWidth <= innerWidth &&
       [document.querySelector('.window').getBoundingClientRect().width, innerWidth]);
     assert.ok(screen < 698 && fitted <= screen && fitted > screen - 20, `${fitted} px wide on ${screen}`);
-    await page.click('button', '実\u3000験');
+    await page.tap('button', '実\u3000験');
     assert.ok(await waitFor(page, () => document.querySelector('dialog[open]')?.getBoundingClientRect().right <= innerWidth));
     await keepScreenshot(page, `${context.browser.name}-phone`);
     await page.press('Escape');
