@@ -9,20 +9,20 @@ export class Commands {
   enteredText = '';
   n = 0;
   sequenceText = '';
-  #window;
+  #form;
   #engine;
   #toolkit;
   #control;
   #running = false;
 
-  constructor(window, engine, toolkit, control) {
-    this.#window = window;
+  constructor(form, engine, toolkit, control) {
+    this.#form = form;
     this.#engine = engine;
     this.#toolkit = toolkit;
     this.#control = control;
-    window.Command1.addEventListener('click', () => this.#run(() => this.experiment()));
-    window.Command2.addEventListener('click', () => this.#run(() => this.quit()));
-    window.Command3.addEventListener('click', () => this.#run(() => this.initialize()));
+    form.Command1.addEventListener('click', () => this.#run(() => this.experiment()));
+    form.Command2.addEventListener('click', () => this.#run(() => this.quit()));
+    form.Command3.addEventListener('click', () => this.#run(() => this.initialize()));
   }
 
   // One command at a time: none starts while another waits in a dialog.
@@ -38,14 +38,14 @@ export class Commands {
   }
 
   #clear() {
-    this.#window.sequenceBox.setText('');
-    this.#window.Label1.value = '';
+    this.#form.sequenceBox.setText('');
+    this.#form.Label1.value = '';
     this.sequenceText = '';
   }
 
   async experiment() {
     const engine = await this.#engine;
-    const { Label1, sequenceBox } = this.#window;
+    const { Label1, sequenceBox } = this.#form;
     do {
       this.#clear();
       this.enteredText = await this.#toolkit.inputDialog(texts.inputPrompt, texts.inputTitle);

@@ -9,14 +9,14 @@ import { printExplanation } from './panel.mjs';
 import * as toolkit from './toolkit.mjs';
 import { refuseExperiments, showWindow } from './window.mjs';
 
-const window = showWindow(document);
-printExplanation(window.Picture1, texts.problemStatement);
+const form = showWindow(document);
+printExplanation(form.Picture1, texts.problemStatement);
 performance.mark('collatz:explanation-printed');
 
 const engine = loadEngine();
 const control = new MultimediaControl();
-new Commands(window, engine, toolkit, control);
-engine.catch(() => refuseExperiments(window)).finally(() => {
+new Commands(form, engine, toolkit, control);
+engine.catch(() => refuseExperiments(form)).finally(() => {
   control.prepare([texts.resetChime, texts.endChime]);
   keepOffline();
 });

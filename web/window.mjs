@@ -9,9 +9,9 @@ const freshOnly = new Set(['Enter', ' ', 'Escape']);
 
 export function showWindow(document) {
   const byId = (id) => document.getElementById(id);
-  const window = Object.fromEntries(
+  const form = Object.fromEntries(
     ['Form1', 'Command1', 'Label1', 'Text1', 'Command2', 'Command3', 'Picture1'].map((id) => [id, byId(id)]));
-  const { Form1 } = window;
+  const { Form1 } = form;
 
   document.title = texts.windowCaption;
   byId('caption').textContent = texts.windowCaption;
@@ -26,11 +26,11 @@ export function showWindow(document) {
   style.setProperty('--japanese-faces', fonts.japaneseFaces.map((face) => `"${face}"`).join(', '));
   style.setProperty('--japanese-size', `${fonts.japanesePointSize}pt`);
 
-  window.Command1.textContent = texts.experimentCaption;
-  window.Command2.textContent = texts.quitCaption;
-  window.Command3.textContent = texts.initializeCaption;
-  window.Text1.setAttribute('aria-label', texts.sequenceBoxName);
-  window.Picture1.setAttribute('aria-label', texts.panelName);
+  form.Command1.textContent = texts.experimentCaption;
+  form.Command2.textContent = texts.quitCaption;
+  form.Command3.textContent = texts.initializeCaption;
+  form.Text1.setAttribute('aria-label', texts.sequenceBoxName);
+  form.Picture1.setAttribute('aria-label', texts.panelName);
 
   const screen = Form1.parentElement.style;
   screen.setProperty('--width', `${places.Form1.width}px`);
@@ -43,9 +43,9 @@ export function showWindow(document) {
       event.preventDefault();
   }, { capture: true });
 
-  window.Command1.focus();
-  window.sequenceBox = new SequenceBox(window.Text1);
-  return window;
+  form.Command1.focus();
+  form.sequenceBox = new SequenceBox(form.Text1);
+  return form;
 }
 
 // The sequence box takes the newest text at every step of a run, but shows it once, when the run
@@ -73,12 +73,12 @@ class SequenceBox {
 
 // Where the engine cannot load, one line across the bottom row says so, in place of the start label
 // and the button that would do nothing.
-export function refuseExperiments(window) {
-  const line = window.Form1.querySelector('#cannotRun');
+export function refuseExperiments(form) {
+  const line = form.Form1.querySelector('#cannotRun');
   const { Text1, Command1 } = places;
   Object.assign(line.style, { left: `${Text1.left}px`, width: `${Text1.width}px`, top: `${Command1.top}px`, height: `${Command1.height}px` });
   line.textContent = texts.cannotRun;
   line.hidden = false;
-  window.Label1.hidden = true;
-  window.Command1.hidden = true;
+  form.Label1.hidden = true;
+  form.Command1.hidden = true;
 }
