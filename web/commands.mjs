@@ -53,7 +53,7 @@ export class Commands {
       Label1.value = texts.startLabelPrefix + engine.formatValue(this.n);
     } while (!engine.isAcceptedStart(this.n));
     ({ n: this.n, sequenceText: this.sequenceText } = engine.runSequence(this.n, (text) => sequenceBox.setText(text)));
-    await null; // the box shows the text
+    await null; // after the box has shown the text, which it queued first
     performance.mark('collatz:sequence-shown');
   }
 
