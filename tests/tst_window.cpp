@@ -65,10 +65,8 @@ QString shown(QWidget* dialog)
     const Qt::WindowFlags flags = dialog->windowFlags();
     if (!(flags & Qt::CustomizeWindowHint))
         text += "[desktop's] ";
-    for (const auto& [hint, name] : {std::pair(Qt::WindowMinimizeButtonHint, "[_] "),
-                                     std::pair(Qt::WindowMaximizeButtonHint, "[□] "),
-                                     std::pair(Qt::WindowCloseButtonHint, "[×] ")})
-        text += (flags & Qt::CustomizeWindowHint) && (flags & hint) ? name : "";
+    else
+        text += QString(flags & Qt::WindowMinMaxButtonsHint ? "[_□] " : "") + (flags & Qt::WindowCloseButtonHint ? "[×] " : "");
     for (auto* button : dialog->findChildren<QPushButton*>())
         text += button->text() + (button->isDefault() ? "* " : " ");
     return text;
