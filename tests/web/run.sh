@@ -18,6 +18,6 @@ cd "$here"
 export COLLATZ_BROWSERS=$browser COLLATZ_SITE=$site COLLATZ_SCREENSHOTS=$screenshots
 failed=0
 for flow in ./*.test.mjs; do # one at a time: one browser at a time on the display
-    node --test --test-reporter=spec "$flow" || failed=1
+    node --test "$flow" || failed=1
 done
 exit $failed
