@@ -12,6 +12,7 @@ find_program(COLLATZ_NODE node REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${COLLATZ_NODE} --no-experimental-fetch)
 
 add_subdirectory(engine)
+add_subdirectory(design)
 add_subdirectory(tools)
 add_subdirectory(web)
 add_subdirectory(tests)

@@ -41,7 +41,7 @@ public:
     QRect characterRect(int offset) const override
     {
         // Find the line and column of the offset and measure in the drawing font.
-        const QFontMetricsF metrics(panel()->drawingFont());
+        const QFontMetricsF metrics(panel()->drawingFont(), panel());
         int line = 0;
         int column = offset;
         for (const QString& printed : panel()->lines()) {
@@ -55,7 +55,8 @@ public:
         const QString& printed = panel()->lines().at(line);
         const qreal x = metrics.horizontalAdvance(printed.left(column));
         const qreal width = column < printed.size() ? metrics.horizontalAdvance(printed.at(column)) : 0;
-        const QRectF local(x, line * metrics.lineSpacing(), width, metrics.height());
+        const qreal pitch = panel()->linePitch();
+        const QRectF local(x, line * pitch, width, pitch);
         return QRect(panel()->mapToGlobal(local.topLeft().toPoint()), local.size().toSize());
     }
     int offsetAtPoint(const QPoint&) const override { return -1; }

@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "collatz.h"
+#include "layout.h"
 #include "sequence_box.h"
 #include "texts.h"
 
@@ -13,11 +14,11 @@ void MainWindow::onExperiment()
         Text1->setText(QString());
         Label1->setText(QString());
         sequenceText.clear();
-        enteredText = m_toolkit->inputDialog(texts::inputPrompt, texts::inputTitle);
+        enteredText = m_toolkit->inputDialog(toQString(texts::text("inputPrompt")), toQString(texts::text("inputTitle")));
         if (m_ending)
             return; // the program is ending: a dialog that closed for that is no answer
         n = collatz::readStartValue(enteredText.toStdString());
-        Label1->setText(texts::startLabelPrefix + QString::fromStdString(collatz::formatValue(n)));
+        Label1->setText(toQString(texts::text("startLabelPrefix")) + QString::fromStdString(collatz::formatValue(n)));
     } while (!collatz::isAcceptedStart(n));
 
     collatz::runSequence(n, sequenceText,

@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "chime_player.h"
+#include "layout.h"
 #include "sequence_box.h"
 #include "texts.h"
 
@@ -9,7 +10,7 @@
 
 void MainWindow::onInitialize()
 {
-    playChime(*MMControl1, texts::resetChime);
+    playChime(*MMControl1, toQString(texts::text("resetChime")));
     Text1->setText(QString());
     Label1->setText(QString());
     sequenceText.clear();

@@ -31,22 +31,21 @@ constexpr int kSettleMs = 100;
 QFont japaneseFont()
 {
     QFont font(toQString(fonts::japaneseFaces.front()));
-    font.setPointSizeF(fonts::japanesePointSize);
+    font.setPointSizeF(fonts::size("japanesePointSize"));
     font.setWeight(QFont::Normal);
     return font;
 }
 
 template <typename Widget>
-Widget* place(Widget* widget, const char* name, const layout::Twips& where)
+Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(layout::toPixels(where));
     return widget;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption)
+QPushButton* makeButton(QWidget* parent, std::string_view caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(toQString(caption), parent);
     button->setAutoDefault(true); // Enter on the focused button clicks it, as Space does
     return button;
 }
@@ -64,7 +63,7 @@ MainWindow::MainWindow(std::unique_ptr<Toolkit> toolkit, std::unique_ptr<MediaCo
     setupTabOrder();
     connectHandlers();
     QCoreApplication::instance()->installEventFilter(new FreshKeysOnly(this));
-    reportSoundFiles({texts::resetChime, texts::endChime});
+    reportSoundFiles({toQString(texts::text("resetChime")), toQString(texts::text("endChime"))});
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,7 +77,7 @@ void MainWindow::endProgram()
 void MainWindow::setupWindow()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(texts::windowCaption);
+    setWindowTitle(toQString(texts::text("windowCaption")));
     // The scalable image where it is built in (the first file chooses the icon's engine), then
     // every size rendered at build time.
     QIcon icon;
@@ -86,27 +85,33 @@ void MainWindow::setupWindow()
     for (const QString& name : icons.entryList({QStringLiteral("*.svg")}) + icons.entryList({QStringLiteral("*.png")}))
         icon.addFile(icons.filePath(name));
     setWindowIcon(icon);
-    setFixedSize(layout::sizeInPixels(layout::clientArea));
+    setFixedSize(layout::sizeInPixels(layout::place("Form1")));
     keepAtFixedSize(this);
 }
 
 void MainWindow::setupControls()
 {
-    Command1 = place(makeButton(this, texts::experimentCaption), "Command1", layout::Command1);
+    Command1 = named(makeButton(this, texts::text("experimentCaption")), "Command1");
 
-    Label1 = place(new QLabel(this), "Label1", layout::Label1);
+    Label1 = named(new QLabel(this), "Label1");
     Label1->setFont(japaneseFont());
     Label1->setAutoFillBackground(true); // opaque, in the default colours, on the dark window
 
-    Text1 = place(new SequenceBox(this), "Text1", layout::Text1);
-    Text1->setAccessibleName(texts::sequenceBoxName);
+    Text1 = named(new SequenceBox(this), "Text1");
+    Text1->setAccessibleName(toQString(texts::text("sequenceBoxName")));
 
-    Command2 = place(makeButton(this, texts::quitCaption), "Command2", layout::Command2);
-    Command3 = place(makeButton(this, texts::initializeCaption), "Command3", layout::Command3);
+    Command2 = named(makeButton(this, texts::text("quitCaption")), "Command2");
+    Command3 = named(makeButton(this, texts::text("initializeCaption")), "Command3");
 
-    Picture1 = place(new ExplanationPanel(this), "Picture1", layout::Picture1);
+    Picture1 = named(new ExplanationPanel(this), "Picture1");
     Picture1->setFont(japaneseFont());
-    Picture1->setAccessibleName(texts::panelName);
+    Picture1->setAccessibleName(toQString(texts::text("panelName")));
+
+    // Each control at its place in the table, found by its name.
+    for (const auto& [name, twips] : layout::places) {
+        if (auto* control = findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly))
+            control->setGeometry(layout::toPixels(twips));
+    }
 }
 
 void MainWindow::setupTabOrder()
@@ -181,8 +186,8 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(colours::window));
+    painter.fillRect(rect(), toQColor(colours::colour("window")));
     // Line1 lies under the top buttons, which cover it where they overlap it.
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(layout::lineInPixels(layout::Line1));
+    painter.drawLine(layout::lineInPixels(layout::place("Line1")));
 }

@@ -1,6 +1,7 @@
 #include "qt_toolkit.h"
 
 #include "fixed_size.h"
+#include "layout.h"
 #include "question_dialog.h"
 #include "texts.h"
 
@@ -17,8 +18,8 @@ QString QtToolkit::inputDialog(const QString& prompt, const QString& title)
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setOkButtonText(texts::okButton);
-    dialog.setCancelButtonText(texts::cancelButton);
+    dialog.setOkButtonText(toQString(texts::text("okButton")));
+    dialog.setCancelButtonText(toQString(texts::text("cancelButton")));
     dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepAtFixedSize(&dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

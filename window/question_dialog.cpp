@@ -1,8 +1,8 @@
 #include "question_dialog.h"
 
-#include "texts.h"
-
 #include "fixed_size.h"
+#include "layout.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -39,8 +39,8 @@ QuestionDialog::QuestionDialog(const QString& prompt, const QString& title, QWid
 
     auto* label = new QLabel(prompt, this);
     auto* buttons = new QDialogButtonBox(this);
-    m_yes = buttons->addButton(texts::yesButton, QDialogButtonBox::YesRole);
-    m_no = buttons->addButton(texts::noButton, QDialogButtonBox::NoRole);
+    m_yes = buttons->addButton(toQString(texts::text("yesButton")), QDialogButtonBox::YesRole);
+    m_no = buttons->addButton(toQString(texts::text("noButton")), QDialogButtonBox::NoRole);
     m_yes->setDefault(true);
     m_yes->setFocus();
     connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
