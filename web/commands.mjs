@@ -1,70 +1,50 @@
-// The state the commands share and the three commands, as on the desktop. 実　験 asks for a start
-// value until one is accepted, shows it, and runs the sequence down to 1, setting the box to the
-// whole text after every step; 初期化 sounds the reset chime and clears; 終了 sounds the end chime,
-// asks, and ends the program on はい.
-import { playChime } from './chimes.mjs';
-import { texts } from './description.mjs';
-
-export class Commands {
-  enteredText = '';
-  n = 0;
-  sequenceText = '';
-  #form;
-  #engine;
-  #toolkit;
-  #control;
-  #running = false;
-
-  constructor(form, engine, toolkit, control) {
-    this.#form = form;
-    this.#engine = engine;
-    this.#toolkit = toolkit;
-    this.#control = control;
-    form.Command1.addEventListener('click', () => this.#run(() => this.experiment()));
-    form.Command2.addEventListener('click', () => this.#run(() => this.quit()));
-    form.Command3.addEventListener('click', () => this.#run(() => this.initialize()));
-  }
-
-  // One command at a time: none starts while another waits in a dialog.
-  async #run(command) {
-    if (this.#running)
+// The three commands. 実　験 asks for a start value until one is accepted, shows it in the start
+// label and the whole sequence down to 1 in the box; 初期化 sounds the reset chime and clears both;
+// 終了 sounds the end chime, asks, and ends the program on はい. One command at a time: none starts
+// while another waits in a dialog.
+export function wireCommands(form, { engine, dialogs, chimes, end }) {
+  const { Command1, Command2, Command3, Label1, Text1 } = form.elements;
+  const label = Label1.firstElementChild;
+  const show = (labelText, sequence) => {
+    label.textContent = labelText;
+    Text1.value = sequence;
+  };
+  let busy = false;
+  const command = (run) => async () => {
+    if (busy)
       return;
-    this.#running = true;
+    busy = true;
     try {
-      await command();
+      await run();
     } finally {
-      this.#running = false;
+      busy = false;
     }
-  }
+  };
 
-  #clear() {
-    this.#form.sequenceBox.setText('');
-    this.#form.Label1.value = '';
-    this.sequenceText = '';
-  }
+  // The dialog opens within the click, before the engine is waited for: a tablet raises its
+  // keyboard only for a field focused then. What was typed runs once the engine is there.
+  Command1.addEventListener('click', command(async () => {
+    let n;
+    let accepted = false;
+    while (!accepted) {
+      show('', '');
+      const text = await dialogs.input();
+      const { readStartValue, formatValue, isAcceptedStart } = await engine;
+      n = readStartValue(text);
+      show(Label1.dataset.prefix + formatValue(n), '');
+      accepted = isAcceptedStart(n);
+    }
+    Text1.value = (await engine).sequenceText(n);
+  }));
 
-  async experiment() {
-    const engine = await this.#engine;
-    const { Label1, sequenceBox } = this.#form;
-    do {
-      this.#clear();
-      this.enteredText = await this.#toolkit.inputDialog(texts.inputPrompt, texts.inputTitle);
-      this.n = engine.readStartValue(this.enteredText);
-      Label1.value = texts.startLabelPrefix + engine.formatValue(this.n);
-    } while (!engine.isAcceptedStart(this.n));
-    ({ n: this.n, sequenceText: this.sequenceText } = engine.runSequence(this.n, (text) => sequenceBox.setText(text)));
-    await null; // after the box has shown the text, which it queued first
-    performance.mark('collatz:sequence-shown');
-  }
+  Command3.addEventListener('click', command(() => {
+    chimes.play(Command3.dataset.chime);
+    show('', '');
+  }));
 
-  initialize() {
-    playChime(this.#control, texts.resetChime);
-    this.#clear();
-  }
-
-  async quit() {
-    playChime(this.#control, texts.endChime);
-    if (await this.#toolkit.questionDialog(texts.quitQuestion, texts.quitTitle))
-      this.#toolkit.end();
-  }
+  Command2.addEventListener('click', command(async () => {
+    chimes.play(Command2.dataset.chime);
+    if (await dialogs.question())
+      end();
+  }));
 }

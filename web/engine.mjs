@@ -1,15 +1,38 @@
-// The program's own engine, compiled to WebAssembly (collatz.mjs and collatz.wasm): resolves to its
-// functions, or rejects where it cannot load (no WebAssembly, a file blocked or missing).
-export function loadEngine() {
-  return import('./collatz.mjs').then((module) => module.default()).then((engine) => ({
-    readStartValue: (text) => engine.readStartValue(text),
-    isAcceptedStart: (value) => engine.isAcceptedStart(value),
-    formatValue: (value) => engine.formatValue(value),
-    // Runs n down to 1, calling stepReport with the whole sequence text after every step (put
-    // together here from what each step added); returns the final n and text.
-    runSequence: (n, stepReport) => {
-      let sequenceText = '';
-      return engine.runSequence(n, (added) => stepReport(sequenceText += added));
+// The program's own engine, compiled to WebAssembly with the chimes' generator: loaded from the
+// address that the page preloads it from, or from the page itself, where the one-file page holds it
+// in base64. Resolves to the engine's functions; rejects where it cannot load.
+export async function loadEngine(source) {
+  const code = source.href
+    ? await fetch(source.href).then((response) => (response.ok ? response.arrayBuffer() : Promise.reject(new Error(response.statusText))))
+    : Uint8Array.from(atob(source.text), (c) => c.charCodeAt(0));
+  const { instance } = await WebAssembly.instantiate(code, {
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: { proc_exit(status) { throw new Error(`the engine stopped with ${status}`); } },
+  });
+  const engine = instance.exports;
+  engine._initialize();
+  const memory = () => new Uint8Array(engine.memory.buffer); // anew after each call: the memory may have grown
+  const give = (text) => {
+    const bytes = new TextEncoder().encode(text);
+    memory().set(bytes, engine.textBuffer(bytes.length));
+  };
+  const read = (at) => {
+    const bytes = memory();
+    return new TextDecoder().decode(bytes.subarray(at, bytes.indexOf(0, at)));
+  };
+  return {
+    readStartValue: (text) => {
+      give(text);
+      return engine.readStartValue();
     },
-  }));
+    isAcceptedStart: (value) => Boolean(engine.isAcceptedStart(value)),
+    formatValue: (value) => read(engine.formatValue(value)),
+    sequenceText: (start) => read(engine.sequenceText(start)),
+    // The chime that the desktop's wave file of that name holds: its 16-bit samples and their rate.
+    chime: (fileName) => {
+      give(fileName);
+      const at = engine.renderChime();
+      return { samples: new Int16Array(engine.memory.buffer, at, engine.chimeLength()).slice(), sampleRate: engine.chimeSampleRate() };
+    },
+  };
 }

@@ -1,40 +1,71 @@
-// The engine as the page calls it, through embind: texts travel on the heap, never on the wasm stack.
+// The engine and the chimes as the page calls them, as plain WebAssembly exports: texts travel as
+// UTF-8 through a buffer in the module's memory, written by the page, and come back as
+// null-terminated texts that stay valid until the next call.
+#include "chimes.h"
 #include "collatz.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
-double readStartValue(const std::string& text)
-{
-    return collatz::readStartValue(text);
-}
-
-// Runs n down to 1, calling stepReport after every step with what the step added to the sequence
-// text (the page keeps the whole text: handing over hundreds of growing texts, each converted to a
-// JavaScript string, would cost more than the run); returns the final n and text.
-emscripten::val runSequence(double n, emscripten::val stepReport)
-{
-    std::string sequenceText;
-    std::size_t reported = 0;
-    collatz::runSequence(n, sequenceText, [&stepReport, &reported](const std::string& text) {
-        stepReport(text.substr(reported));
-        reported = text.size();
-    });
-    emscripten::val result = emscripten::val::object();
-    result.set("n", n);
-    result.set("sequenceText", sequenceText);
-    return result;
-}
+std::string given;
+std::string written;
+std::vector<std::int16_t> chime;
 
 } // namespace
 
-EMSCRIPTEN_BINDINGS(collatz)
+extern "C" {
+
+// Room for a text of size bytes, which the page then writes; readStartValue reads it.
+EMSCRIPTEN_KEEPALIVE char* textBuffer(std::size_t size)
 {
-    emscripten::function("readStartValue", &readStartValue);
-    emscripten::function("isAcceptedStart", &collatz::isAcceptedStart);
-    emscripten::function("formatValue", &collatz::formatValue);
-    emscripten::function("runSequence", &runSequence);
+    given.resize(size);
+    return given.data();
 }
+
+EMSCRIPTEN_KEEPALIVE double readStartValue()
+{
+    return collatz::readStartValue(given);
+}
+
+EMSCRIPTEN_KEEPALIVE bool isAcceptedStart(double value)
+{
+    return collatz::isAcceptedStart(value);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* formatValue(double value)
+{
+    written = collatz::formatValue(value);
+    return written.c_str();
+}
+
+// The whole sequence text of a run from start down to 1.
+EMSCRIPTEN_KEEPALIVE const char* sequenceText(double start)
+{
+    written.clear();
+    collatz::runSequence(start, written, [](const std::string&) {});
+    return written.c_str();
+}
+
+// The chime of the wave file named in the text buffer: its samples, and their number in chimeLength().
+EMSCRIPTEN_KEEPALIVE const std::int16_t* renderChime()
+{
+    chime = chimes::render(given);
+    return chime.data();
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t chimeLength()
+{
+    return chime.size();
+}
+
+EMSCRIPTEN_KEEPALIVE int chimeSampleRate()
+{
+    return chimes::sampleRate;
+}
+
+} // extern "C"

@@ -1,22 +1,25 @@
-// The start: the window and its explanation first; then the engine, and once it is there (or
-// cannot be) the chimes and the offline copy, none of which holds the window up.
-import { MultimediaControl } from './chimes.mjs';
-import { Commands } from './commands.mjs';
-import { texts } from './description.mjs';
+// The start. The window is already on the page, as its first answer drew it: this only wires what it
+// does. The engine loads at once, in the background; where it cannot, the window says so in place
+// of 実　験.
+import { chimePlayer } from './chimes.mjs';
+import { wireCommands } from './commands.mjs';
+import { dialogs } from './dialogs.mjs';
 import { loadEngine } from './engine.mjs';
+import { fitTexts } from './fit.mjs';
 import { keepOffline } from './offline.mjs';
-import { printExplanation } from './panel.mjs';
-import * as toolkit from './toolkit.mjs';
-import { refuseExperiments, showWindow } from './window.mjs';
+import { endProgram, ignoreHeldKeys } from './window.mjs';
 
-const form = showWindow(document);
-printExplanation(form.Picture1, texts.problemStatement);
-performance.mark('collatz:explanation-printed');
+const page = document.documentElement;
+const form = document.forms.Form1;
+const engine = loadEngine(document.getElementById('engineCode'));
+engine.catch(() => { page.dataset.cannotRun = 'engine'; });
 
-const engine = loadEngine();
-const control = new MultimediaControl();
-new Commands(form, engine, toolkit, control);
-engine.catch(() => refuseExperiments(form)).finally(() => {
-  control.prepare([texts.resetChime, texts.endChime]);
-  keepOffline();
+wireCommands(form, {
+  engine,
+  dialogs: dialogs(document.getElementById('inputDialog'), document.getElementById('question')),
+  chimes: chimePlayer(engine),
+  end: () => endProgram(form, document.getElementById('ended')),
 });
+fitTexts(form);
+ignoreHeldKeys(document);
+keepOffline(window, page.dataset.serviceWorker);

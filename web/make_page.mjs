@@ -1,0 +1,161 @@
+// Puts the page together at build time, from the window's shared design (what describe_window wrote)
+// and the files the build made:
+//   node make_page.mjs <design.json> <site folder> <one-file page> <engine.wasm> <apple icon> <icon> <large icon>
+// The site, for any static web server: index.html, the whole window in HTML and CSS with its texts,
+// places and colours, so that the first answer shows it before any script runs; the service
+// worker; and under v-<version>/, a folder named after a hash of them all, the modules that
+// main.mjs imports, the engine, the manifest and the icons. The one-file page: the same window with
+// its modules and the engine inside, which needs no server and fetches nothing. What a page holds
+// inline, its Content-Security-Policy allows by hash and nothing else. A placeholder that nothing
+// fills, or a place in the design whose control the page lacks, stops the build.
+import { createHash } from 'node:crypto';
+import { copyFile, mkdir, readFile, rm, writeFile } from 'node:fs/promises';
+import { basename } from 'node:path';
+
+const [designFile, site, oneFile, wasm, ...icons] = process.argv.slice(2);
+const source = (name) => new URL(name, import.meta.url);
+const design = JSON.parse(await readFile(designFile, 'utf8'));
+const kebab = (name) => name.replace(/[A-Z]/g, (capital) => `-${capital.toLowerCase()}`);
+const html = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+const sha256 = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+
+// Fills every {{name}} or {{table.name}} of template from values, then from the design.
+function fill(template, values, escape) {
+  return template.replace(/\{\{([\w.]+)\}\}/g, (placeholder, path) => {
+    const value = path in values ? values[path] : path.split('.').reduce((table, name) => table?.[name], design);
+    if (typeof value !== 'string')
+      throw new Error(`nothing describes ${placeholder}`);
+    return path in values ? value : escape(value);
+  });
+}
+
+// The modules in the order that they may run in, each after those it imports.
+async function modules(name, found = new Map()) {
+  if (!found.has(name)) {
+    const text = await readFile(source(name), 'utf8');
+    for (const [, imported] of text.matchAll(/^import .* from '\.\/([\w.]+)';$/gm))
+      await modules(imported, found);
+    found.set(name, text);
+  }
+  return found;
+}
+
+// The design as custom properties, and every control at its place, counted in the window's pixels.
+function designStyle(template) {
+  const { places, colours, sizes, japaneseFaces } = design;
+  const properties = [
+    `--window-width: ${places.Form1.width}`, `--window-height: ${places.Form1.height}`,
+    ...Object.entries(colours).map(([name, colour]) => `--colour-${kebab(name)}: ${colour}`),
+    ...Object.entries(sizes).map(([name, size]) => `--${kebab(name)}: ${size}`),
+    `--japanese-faces: ${japaneseFaces.map((face) => JSON.stringify(face)).join(', ')}`,
+    `--panel-scale: ${usualPanelSize() / sizes.japanesePointSize}`,
+  ];
+  const rules = Object.entries(places).map(([name, place]) => {
+    if (!template.includes(` id="${name}"`))
+      throw new Error(`the page has no control for the place ${name}`);
+    const sides = ['left', 'top', 'width', 'height'];
+    properties.push(...sides.map((side) => `--${name}-${side}: ${place[side]}`));
+    return `#${name} { ${sides.map((side) => `${side}: calc(var(--${name}-${side}) * var(--px))`).join('; ')}; }`;
+  });
+  return `:root {\n  ${properties.join(';\n  ')};\n}\n${rules.join('\n')}\n`;
+}
+
+// The size at which the panel's lines fit in most faces, where a Japanese character takes one em
+// and any other half of one: the size they are shown at until the page's script has measured the
+// face at hand.
+function usualPanelSize() {
+  const { japanesePointSize, panelPointSizeStep, panelSmallestPointSize, panelLinePitch } = design.sizes;
+  const { width, height } = design.places.Picture1;
+  const ems = Math.max(...design.problemStatement.map((line) => [...line].reduce((sum, c) => sum + (c > '\u1100' ? 1 : 0.5), 0)));
+  const lines = design.problemStatement.length + 1;
+  let size = japanesePointSize;
+  while (size > panelSmallestPointSize && (ems * size * 4 / 3 > width || lines * panelLinePitch * size * 4 / 3 > height))
+    size -= panelPointSizeStep;
+  return size;
+}
+
+function manifest() {
+  const { texts, colours } = design;
+  return JSON.stringify({
+    name: texts.appName,
+    short_name: texts.appName,
+    description: texts.appDescription,
+    lang: 'ja',
+    start_url: '../',
+    scope: '../',
+    display: 'standalone',
+    background_color: colours.window,
+    theme_color: colours.window,
+    icons: icons.slice(1).map((icon) => {
+      const side = /(\d+)\.png$/.exec(icon)[1];
+      return { src: basename(icon), sizes: `${side}x${side}`, type: 'image/png' };
+    }),
+  }, null, 2);
+}
+
+const template = await readFile(source('index.html'), 'utf8');
+const style = designStyle(template) + await readFile(source('style.css'), 'utf8');
+const graph = await modules('main.mjs');
+const problemStatement = ['<br>', ...design.problemStatement].map((line) => `<div>${line === '<br>' ? line : html(line)}</div>`).join('');
+const oneFileName = basename(oneFile);
+const page = (values) => fill(template, {
+  problemStatement,
+  'texts.cannotRunFromFile': html(design.texts.cannotRunFromFile.replace('%1', oneFileName)),
+  ...values,
+}, html);
+
+// The site.
+const siteFiles = new Map([...graph,
+  ['collatz.wasm', await readFile(wasm)],
+  ...await Promise.all(icons.map(async (icon) => [basename(icon), await readFile(icon)]))]);
+siteFiles.set('manifest.webmanifest', manifest());
+const hash = createHash('sha256');
+for (const [name, content] of [...siteFiles].sort(([a], [b]) => a.localeCompare(b)))
+  hash.update(`${name}\n`).update(content);
+hash.update(template).update(style);
+const version = hash.digest('hex').slice(0, 16);
+const folder = `v-${version}`;
+const pageScript = `document.querySelector('script[type=module]').addEventListener('error', () => {
+  document.documentElement.dataset.cannotRun = location.protocol === 'file:' ? 'file' : 'engine';
+});`;
+const siteHead = [
+  `<link rel="manifest" href="${folder}/manifest.webmanifest">`,
+  `<link rel="icon" href="${folder}/${basename(icons[1])}">`,
+  `<link rel="apple-touch-icon" href="${folder}/${basename(icons[0])}">`,
+  `<style>${style}</style>`,
+  `<script type="module" src="${folder}/main.mjs"></script>`,
+  `<script>${pageScript}</script>`,
+  ...[...graph.keys()].filter((name) => name !== 'main.mjs').map((name) => `<link rel="modulepreload" href="${folder}/${name}">`),
+  `<link rel="preload" id="engineCode" href="${folder}/collatz.wasm" as="fetch" crossorigin>`,
+].join('\n');
+await rm(site, { recursive: true, force: true });
+await mkdir(`${site}/${folder}`, { recursive: true });
+for (const [name, content] of siteFiles)
+  await writeFile(`${site}/${folder}/${name}`, content);
+await writeFile(`${site}/index.html`, page({
+  head: siteHead,
+  address: './',
+  contentSecurityPolicy: `default-src 'self'; script-src 'self' ${sha256(pageScript)} 'wasm-unsafe-eval'; style-src ${sha256(style)}; ` +
+    "object-src 'none'; base-uri 'none'; form-action 'none'",
+  serviceWorker: 'sw.js',
+}));
+await writeFile(`${site}/sw.js`, fill(await readFile(source('sw.js'), 'utf8'), {
+  version: JSON.stringify(version),
+  files: JSON.stringify([...siteFiles.keys()].map((name) => `${folder}/${name}`)),
+}, String));
+
+// The one-file page: the modules as one module script, each without its imports and exports, in
+// the order that they may run in.
+const script = [...graph.values()].map((text) => text
+  .replace(/^import .* from '\.\/[\w.]+';\n/gm, '')
+  .replace(/^export /gm, '')).join('\n');
+if (/^\s*(import|export)\b/m.test(script))
+  throw new Error('a module imports or exports in a way the one-file page cannot hold');
+await writeFile(oneFile, page({
+  head: [`<style>${style}</style>`, `<script type="module">${script}</script>`,
+    `<script type="application/wasm" id="engineCode">${(await readFile(wasm)).toString('base64')}</script>`].join('\n'),
+  address: oneFileName,
+  serviceWorker: '',
+  contentSecurityPolicy: `default-src 'none'; script-src ${sha256(script)} 'wasm-unsafe-eval'; style-src ${sha256(style)}; ` +
+    "base-uri 'none'; form-action 'none'",
+}));
