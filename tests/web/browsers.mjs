@@ -1,141 +1,75 @@
-// The browsers the page is tested in, each behind the same few calls that a user's actions need:
-// chromium (puppeteer, DevTools protocol), firefox-esr (puppeteer, WebDriver BiDi) and WebKitGTK
-// (selenium through WebKitWebDriver, on the run's X display). COLLATZ_BROWSERS picks some by name.
+// The browsers the page is tested in, each behind the few calls a user's actions need: chromium
+// (puppeteer, DevTools protocol), firefox-esr (puppeteer, WebDriver BiDi) and WebKitGTK (selenium
+// through WebKitWebDriver, on the run's X display). COLLATZ_BROWSERS picks some by name.
+// launch(options): a new browser with a page of its own, in a view of width x height pixels (by
+// touch where touch is set and the browser can), with env added to its environment, Chrome's page
+// zoom (zoom) or minimum font size (minimumFontSize), Firefox's text scale (textScale).
 import { spawn } from 'node:child_process';
-import { after, before, describe } from 'node:test';
+import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
-import { serveSite } from './site.mjs';
+import { describe } from 'node:test';
 
-const keys = { Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, ' ': Key.SPACE };
-
-// In the page: the shown element of that role whose accessible name is name, as a user finds it;
-// or, as report asks, whether there is one, or its place in the window.
-export function find(role, name, report = 'element') {
-  const selector = { button: 'button', link: 'a', textbox: 'input, textarea', status: 'output', region: 'section' }[role];
-  const nameOf = (element) => {
-    const by = element.getAttribute('aria-labelledby');
-    return by ? document.getElementById(by).textContent
-      : element.getAttribute('aria-label') ?? element.labels?.[0]?.textContent ?? element.textContent;
-  };
-  const found = [...document.querySelectorAll(selector)].find((element) =>
-    element.getClientRects().length > 0 && nameOf(element) === name);
-  if (report === 'whether')
-    return found !== undefined;
-  if (report === 'place')
-    return found && [found.offsetLeft, found.offsetTop, found.offsetWidth, found.offsetHeight];
-  return found ?? null;
-}
-
-// In the page: a button that opens url in a new window, for a user's click (a browser lets only a
-// user's action open one).
-function addOpener(url) {
-  const opener = document.createElement('button');
-  opener.textContent = 'open a window';
-  opener.addEventListener('click', () => { window.open(url); opener.remove(); });
-  document.body.prepend(opener);
+// In the page: the shown control whose accessible name or text is name, as a user finds it; or
+// whether there is one.
+function find(name, element = false) {
+  const found = [...document.querySelectorAll('button, input, textarea, output, a')].find((control) => control.getClientRects().length &&
+    (control.getAttribute('aria-label') ?? control.labels?.[0]?.textContent ?? control.textContent) === name);
+  return element ? found : Boolean(found);
 }
 
 class PuppeteerPage {
   constructor(browser, page) {
-    this.browser = browser;
-    this.page = page;
+    Object.assign(this, { browser, page });
   }
 
-  goto(url) { return this.page.goto(url); }
-  reload() { return this.page.reload(); }
-  isClosed() { return this.page.isClosed(); }
-
-  // Closes this tab and, pause milliseconds later, opens url in a new one.
-  async reopen(url, pause) {
-    const page = await this.browser.newPage();
-    await this.page.close();
-    await new Promise((resume) => setTimeout(resume, pause));
-    this.page = page;
-    await page.bringToFront();
-    await page.setViewport({ width: 760, height: 600 });
-    await page.goto(url);
-  }
-
-  // A new window that this page's script opens on url, as the browser lets a script close it.
-  async openWindow(url) {
-    const opened = new Promise((resolve) => this.page.once('popup', resolve));
-    await this.evaluate(addOpener, url);
-    await this.click('button', 'open a window');
-    const page = await opened;
-    await page.bringToFront();
-    await page.waitForFunction(() => document.readyState === 'complete');
-    return new PuppeteerPage(this.browser, page);
-  }
-  evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
-  press(key) { return this.page.keyboard.press(key); }
-  run(script) { return this.page.evaluate(script); }
-  type(text) { return this.page.keyboard.type(text); }
-  screenshot(path) { return this.page.screenshot({ path }); }
-  setViewport(width, height) { return this.page.setViewport({ width, height, hasTouch: width < 600 }); }
+  goto(url) { return this.page.goto(url, { waitUntil: 'domcontentloaded' }); }
+  run(fn, ...args) { return this.page.evaluate(fn, ...args); }
   close() { return this.browser.close(); }
 
-  async click(role, name, how = 'click') {
-    await waitFor(this, find, role, name, 'whether');
-    await (await this.page.evaluateHandle(find, role, name)).asElement()[how]();
+  async click(name, how = 'click') {
+    await until(this, find, name);
+    await (await this.page.evaluateHandle(find, name, true))[how]();
   }
 
-  // A finger's tap, on a touch screen.
-  tap(role, name) { return this.click(role, name, 'tap'); }
+  tap(name) { return this.click(name, this.touch ? 'tap' : 'click'); }
+
+  async keys(...keys) {
+    for (const key of keys)
+      await (/^[A-Z]/.test(key) ? this.page.keyboard.press(key) : this.page.keyboard.type(key));
+  }
+
+  // The key pressed and held, so that the keyboard repeats it, then let go.
+  async hold(key) {
+    await this.page.keyboard.down(key);
+    await this.page.keyboard.down(key);
+    await this.page.keyboard.up(key);
+  }
 }
 
 class SeleniumPage {
   constructor(driver, server) {
-    this.driver = driver;
-    this.server = server;
+    Object.assign(this, { driver, server });
   }
 
   goto(url) { return this.driver.get(url); }
-  reload() { return this.driver.navigate().refresh(); }
+  run(fn, ...args) { return this.driver.executeScript(typeof fn === 'string' ? fn : `return (${fn})(...arguments)`, ...args); }
+  tap(name) { return this.click(name); } // WebKitWebDriver cannot touch
 
-  async reopen(url, pause) {
-    const old = await this.driver.getWindowHandle();
-    await this.driver.switchTo().newWindow('tab');
-    const tab = await this.driver.getWindowHandle();
-    await this.driver.switchTo().window(old);
-    await this.driver.close();
-    await new Promise((resume) => setTimeout(resume, pause));
-    await this.driver.switchTo().window(tab);
-    await this.goto(url);
-  }
-  async isClosed() { return !(await this.driver.getAllWindowHandles()).includes(this.handle); }
-
-  async openWindow(url) {
-    const before = await this.driver.getAllWindowHandles();
-    await this.evaluate(addOpener, url);
-    await this.click('button', 'open a window');
-    const page = new SeleniumPage(this.driver, this.server);
-    await this.driver.wait(async () => {
-      page.handle = (await this.driver.getAllWindowHandles()).find((handle) => !before.includes(handle));
-      return page.handle;
-    }, 5000);
-    await this.driver.switchTo().window(page.handle);
-    await waitFor(page, () => document.readyState === 'complete');
-    return page;
-  }
-  evaluate(fn, ...args) { return this.driver.executeScript(`return (${fn})(...arguments)`, ...args); }
-  press(key) { return this.driver.actions().sendKeys(keys[key] ?? key).perform(); }
-  run(script) { return this.driver.executeScript(script); }
-  type(text) { return this.driver.actions().sendKeys(text).perform(); }
-  setViewport(width, height) { return this.driver.manage().window().setRect({ width, height }); }
-
-  async screenshot(path) {
-    const { writeFile } = await import('node:fs/promises');
-    await this.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
-    await writeFile(path, await this.driver.takeScreenshot(), 'base64');
+  async click(name) {
+    await until(this, find, name);
+    await (await this.run(find, name, true)).click();
   }
 
-  async click(role, name) {
-    await waitFor(this, find, role, name, 'whether');
-    await (await this.evaluate(find, role, name)).click();
+  keys(...keys) {
+    return this.driver.actions().sendKeys(...keys.map((key) => (/^[A-Z]/.test(key) ? Key[key.toUpperCase()] : key))).perform();
   }
 
-  tap(role, name) { return this.click(role, name); } // WebKitWebDriver has no touch
+  hold(key) {
+    const held = Key[key.toUpperCase()];
+    return this.driver.actions().keyDown(held).keyDown(held).keyUp(held).perform();
+  }
 
   async close() {
     await this.driver.quit();
@@ -143,93 +77,78 @@ class SeleniumPage {
   }
 }
 
+// A new profile for chromium, with a user's page zoom and minimum font size.
+async function chromiumProfile({ zoom = 1, minimumFontSize = 0 }) {
+  const profile = await mkdtemp(`${tmpdir()}/chromium-`);
+  await mkdir(`${profile}/Default`);
+  await writeFile(`${profile}/Default/Preferences`, JSON.stringify({
+    partition: { default_zoom_level: { x: Math.log(zoom) / Math.log(1.2) } },
+    webkit: { webprefs: { minimum_font_size: minimumFontSize } },
+  }));
+  return profile;
+}
+
+async function launchPuppeteer(options, { width = 760, height = 600, touch = false, env = {} }) {
+  const browser = await puppeteer.launch({ headless: true, env: { ...process.env, ...env }, defaultViewport: null, ...options });
+  // A page of its own, in front: Firefox's first tab never has the focus, and a button there takes no keys.
+  const page = await browser.newPage();
+  await page.bringToFront();
+  // Touch as chromium emulates it; firefox's driver takes no swipe.
+  const byTouch = touch && !options.browser;
+  if (byTouch || options.browser)
+    await page.setViewport({ width, height, hasTouch: byTouch, isMobile: byTouch });
+  return Object.assign(new PuppeteerPage(browser, page), { touch: byTouch });
+}
+
+async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
+  const port = 4444 + Math.floor(Math.random() * 1000);
+  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env } });
+  const driver = new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+    browserName: 'MiniBrowser',
+    pageLoadStrategy: 'eager',
+    'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
+  });
+  for (let tries = 0; ; ++tries) {
+    try {
+      const page = new SeleniumPage(await driver.build(), server);
+      await page.driver.manage().window().setRect({ width, height });
+      return page;
+    } catch (error) {
+      if (tries === 50)
+        throw error;
+      await new Promise((retry) => setTimeout(retry, 100)); // until the driver listens
+    }
+  }
+}
+
 const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
   '--disable-sync', '--no-first-run', '--disable-quic'];
 
-async function launchPuppeteer(options) {
-  const browser = await puppeteer.launch({ headless: true, ...options });
-  // A page of its own, in front: Firefox's first tab never has the focus, and a button there takes
-  // no keys.
-  const page = await browser.newPage();
-  await page.bringToFront();
-  await page.setViewport({ width: 760, height: 600 });
-  return new PuppeteerPage(browser, page);
-}
-
-async function launchWebKit() {
-  const port = 4444 + Math.floor(Math.random() * 1000);
-  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
-  await new Promise((started) => setTimeout(started, 500));
-  const driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
-    browserName: 'MiniBrowser',
-    'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
-  }).build();
-  await driver.manage().window().setRect({ width: 760, height: 600 });
-  return new SeleniumPage(driver, server);
-}
-
 export const browsers = [
-  { name: 'chromium', launch: () => launchPuppeteer({ executablePath: '/usr/bin/chromium', args: chromiumFlags }) },
-  { name: 'firefox', launch: () => launchPuppeteer({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr' }) },
+  { name: 'chromium', launch: async (view = {}) => launchPuppeteer({ executablePath: '/usr/bin/chromium',
+    args: [...chromiumFlags, `--window-size=${view.width ?? 760},${view.height ?? 600}`, `--user-data-dir=${await chromiumProfile(view)}`] }, view) },
+  // No back-forward cache in firefox: a page left stays open there, and a later visit of the tests
+  // is one with no page of the old version open.
+  { name: 'firefox', launch: (view = {}) => launchPuppeteer({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+    extraPrefsFirefox: { 'browser.sessionhistory.max_total_viewers': 0,
+      ...view.textScale && { 'ui.textScaleFactor': view.textScale * 100, 'browser.display.os-zoom-behavior': 2 } } }, view) },
   { name: 'webkit', launch: launchWebKit },
 ].filter(({ name }) => !process.env.COLLATZ_BROWSERS || process.env.COLLATZ_BROWSERS.split(',').includes(name));
 
-// Runs body(context) as a suite in each browser, with the site served and a page open on it in
-// context.page from the first test on; context.browser is the browser's entry above.
+// Runs body(browser) as a suite in each browser.
 export function inEachBrowser(title, body) {
-  for (const browser of browsers) {
-    describe(`${title} in ${browser.name}`, () => {
-      const context = { browser };
-      before(async () => {
-        context.site = await serveSite();
-        context.page = await browser.launch();
-        await context.page.goto(context.site.url);
-        await waitFor(context.page, () => document.activeElement?.textContent === '実\u3000験');
-      });
-      after(async () => {
-        await context.page?.close();
-        context.site?.stop();
-      });
-      body(context);
-    });
-  }
+  for (const browser of browsers)
+    describe(`${title} in ${browser.name}`, () => body(browser));
 }
 
-// In the page: the open dialog as the user sees it, its title, its text and its buttons, the focused
-// one marked with *; null when none is open.
-export function openDialog() {
-  const dialog = document.querySelector('dialog[open]');
-  if (!dialog)
-    return null;
-  const buttons = [...dialog.querySelectorAll('button')].map((button) =>
-    (button.getAttribute('aria-label') ?? button.textContent) + (button === document.activeElement ? '*' : ''));
-  return `${document.getElementById(dialog.getAttribute('aria-labelledby')).textContent}|` +
-    `${dialog.querySelector('label, p').textContent}|${buttons.join(' ')}`;
-}
-
-// In the page: the start label and the sequence box as shown; null while a dialog is open, where
-// onceAnswered.
-export function shown(onceAnswered = false) {
-  return onceAnswered && document.querySelector('dialog[open]') ? null
-    : [document.querySelector('output').value, document.querySelector('textarea').value];
-}
-
-// Saves a screenshot as COLLATZ_SCREENSHOTS/<name>.png, where that folder is given.
-export async function keepScreenshot(page, name) {
-  if (process.env.COLLATZ_SCREENSHOTS)
-    await page.screenshot(`${process.env.COLLATZ_SCREENSHOTS}/${name}.png`);
-}
-
-// Waits until fn, run in the page, returns something truthy, and returns it. A page that is
-// navigating answers nothing in between, and neither does a promise that does not settle in time.
-export async function waitFor(page, fn, ...args) {
+// Waits until fn, run in the page, returns something truthy, and returns it; fails after a few
+// seconds, saying what it waited for. A page that is navigating answers nothing in between.
+export async function until(page, fn, ...args) {
   const later = (ms) => new Promise((resume) => setTimeout(resume, ms));
-  for (let tries = 0; ; ++tries) {
-    const result = await Promise.race([page.evaluate(fn, ...args).catch(() => null), later(1000)]);
+  for (const start = Date.now(); Date.now() - start < 15000; await later(50)) {
+    const result = await Promise.race([page.run(fn, ...args).catch(() => null), later(2000)]);
     if (result)
       return result;
-    if (tries === 100)
-      throw new Error(`timed out waiting for ${fn.name} ${args.join(' ')}`);
-    await later(50);
   }
+  throw new Error(`timed out waiting for ${fn.name || fn} ${args.join(' ')}`);
 }

@@ -1,19 +1,51 @@
 // The built site served on this machine, as a static web server serves it, for as long as a test
-// needs it: COLLATZ_SITE names the folder.
-import { spawn } from 'node:child_process';
+// needs it: every request is logged, and a file can be held back until the test lets it go.
+import { readFile, stat } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join } from 'node:path';
 
 export const siteFolder = process.env.COLLATZ_SITE;
+// What the build wrote of the shared design, which the page shows.
+export const design = JSON.parse(await readFile(join(siteFolder, '../files/design.json'), 'utf8'));
 
-export async function serveSite(folder = siteFolder, port = 0) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', folder],
-    { stdio: ['ignore', 'pipe', 'ignore'] });
-  const url = await new Promise((resolve, reject) => {
-    server.stdout.on('data', (data) => {
-      const port = /port (\d+)/.exec(String(data))?.[1];
-      if (port)
-        resolve(`http://127.0.0.1:${port}/`);
-    });
-    server.on('exit', () => reject(new Error('the web server did not start')));
+// The sequence text of a run from start down to 1, worked out here.
+export function sequence(start) {
+  let text = '';
+  for (let n = start; n !== 1; text += ` ${n}`)
+    n = n % 2 ? 3 * n + 1 : n / 2;
+  return text;
+}
+const types = { '.html': 'text/html', '.mjs': 'text/javascript', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+
+export async function serveSite(folder = siteFolder) {
+  const requests = [];
+  const held = new Map();
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://site').pathname).replace(/\/$/, '/index.html');
+    requests.push(path);
+    await held.get(path.split('/').pop());
+    const file = join(folder, path);
+    try {
+      const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Last-Modified': (await stat(file)).mtime.toUTCString() };
+      response.writeHead(200, headers).end(await readFile(file));
+    } catch {
+      response.writeHead(404).end();
+    }
   });
-  return { url, stop: () => server.kill() };
+  await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    requests,
+    // Holds back the file of that name until the function returned is called.
+    hold(name) {
+      let release;
+      held.set(name, new Promise((resolve) => { release = resolve; }));
+      return release;
+    },
+    stop() {
+      server.close();
+      server.closeAllConnections();
+    },
+  };
 }
