@@ -5,9 +5,15 @@
 // seconds of its click (Firefox takes up to two to open its sound device, and never opens one where
 // there is none) is passed over, as is one asked for before the engine is there: a chime long after
 // its click would only confuse. Nothing here waits.
+//
+// The chimes follow an iPad's silent switch (an "ambient" session, which is also what Safari gives
+// Web Audio unless a page asks for playback): in a classroom, a tablet that has been silenced must
+// stay silent, and a chime only repeats what the window already shows.
 const latestStartMs = 3000;
 
 export function chimePlayer(engine) {
+  if (navigator.audioSession)
+    navigator.audioSession.type = 'ambient';
   let context;
   let sounding;
   const buffers = new Map();

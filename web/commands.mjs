@@ -23,7 +23,7 @@ export function wireCommands(form, { engine, dialogs, chimes, end }) {
 
   // The dialog opens within the click, before the engine is waited for: a tablet raises its
   // keyboard only for a field focused then. What was typed runs once the engine is there.
-  Command1.addEventListener('click', command(async () => {
+  const experiment = command(async () => {
     let n;
     let accepted = false;
     while (!accepted) {
@@ -35,7 +35,10 @@ export function wireCommands(form, { engine, dialogs, chimes, end }) {
       accepted = isAcceptedStart(n);
     }
     Text1.value = (await engine).sequenceText(n);
-  }));
+  });
+  Command1.addEventListener('click', experiment);
+  if (dialogs.inputOpenedEarly())
+    experiment();
 
   Command3.addEventListener('click', command(() => {
     chimes.play(Command3.dataset.chime);

@@ -4,22 +4,30 @@
 // closes no other way: it cannot be cancelled, and where a browser closes it all the same it opens
 // again.
 
-// Opens dialog and resolves with its return value once it closes.
-function ask(dialog) {
+// Opens dialog, unless a tap opened it before the page's modules had arrived (it is open, or was
+// answered then), and resolves with its answer once it closes.
+async function ask(dialog, clear = () => {}) {
+  if (!dialog.open && !dialog.returnValue) {
+    clear();
+    dialog.showModal();
+  }
+  if (dialog.open)
+    await new Promise((closed) => dialog.addEventListener('close', closed, { once: true }));
+  const answer = dialog.returnValue;
   dialog.returnValue = '';
-  dialog.showModal();
-  return new Promise((resolve) => dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true }));
+  return answer;
 }
 
 export function dialogs(inputDialog, question) {
   question.addEventListener('cancel', (event) => event.preventDefault());
+  const field = inputDialog.querySelector('input');
   return {
     // Opens at once, with the field focused, within the click or tap that asked.
     async input() {
-      const field = inputDialog.querySelector('input');
-      field.value = '';
-      return (await ask(inputDialog)) === 'ok' ? field.value : '';
+      return (await ask(inputDialog, () => { field.value = ''; })) === 'ok' ? field.value : '';
     },
+    // Whether a tap opened the input dialog before the page's modules had arrived.
+    inputOpenedEarly: () => inputDialog.open || Boolean(inputDialog.returnValue),
     async question() {
       let answer;
       while (!answer)

@@ -22,4 +22,5 @@ wireCommands(form, {
 });
 fitTexts(form);
 ignoreHeldKeys(document);
-keepOffline(window, page.dataset.serviceWorker);
+// The offline copy once the engine is there, so that the worker finds it in the browser's cache.
+engine.catch(() => {}).then(() => keepOffline(window, page.dataset.serviceWorker));

@@ -112,21 +112,25 @@ siteFiles.set('manifest.webmanifest', manifest());
 const hash = createHash('sha256');
 for (const [name, content] of [...siteFiles].sort(([a], [b]) => a.localeCompare(b)))
   hash.update(`${name}\n`).update(content);
-hash.update(template).update(style);
+for (const text of [template, style, await readFile(source('load.js')), await readFile(source('sw.js'))])
+  hash.update(text);
 const version = hash.digest('hex').slice(0, 16);
 const folder = `v-${version}`;
-const pageScript = `document.querySelector('script[type=module]').addEventListener('error', () => {
-  document.documentElement.dataset.cannotRun = location.protocol === 'file:' ? 'file' : 'engine';
-});`;
+// The site's own first script names this version's files in a data block, so that it stays the same,
+// and so does its hash, from version to version.
+const pageScript = await readFile(source('load.js'), 'utf8');
+const siteFilesData = JSON.stringify({
+  modules: [...graph.keys()].filter((name) => name !== 'main.mjs').map((name) => `${folder}/${name}`),
+  engine: `${folder}/collatz.wasm`,
+  main: `${folder}/main.mjs`,
+});
 const siteHead = [
   `<link rel="manifest" href="${folder}/manifest.webmanifest">`,
   `<link rel="icon" href="${folder}/${basename(icons[1])}">`,
   `<link rel="apple-touch-icon" href="${folder}/${basename(icons[0])}">`,
   `<style>${style}</style>`,
-  `<script type="module" src="${folder}/main.mjs"></script>`,
+  `<script type="application/json" id="siteFiles">${siteFilesData}</script>`,
   `<script>${pageScript}</script>`,
-  ...[...graph.keys()].filter((name) => name !== 'main.mjs').map((name) => `<link rel="modulepreload" href="${folder}/${name}">`),
-  `<link rel="preload" id="engineCode" href="${folder}/collatz.wasm" as="fetch" crossorigin>`,
 ].join('\n');
 await rm(site, { recursive: true, force: true });
 await mkdir(`${site}/${folder}`, { recursive: true });
@@ -141,7 +145,7 @@ await writeFile(`${site}/index.html`, page({
 }));
 await writeFile(`${site}/sw.js`, fill(await readFile(source('sw.js'), 'utf8'), {
   version: JSON.stringify(version),
-  files: JSON.stringify([...siteFiles.keys()].map((name) => `${folder}/${name}`)),
+  files: JSON.stringify([...graph.keys(), 'collatz.wasm'].map((name) => `${folder}/${name}`)),
 }, String));
 
 // The one-file page: the modules as one module script, each without its imports and exports, in

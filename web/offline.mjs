@@ -2,6 +2,11 @@
 // site does; the one-file page does not) and the browser allows it: over https, or from this
 // machine. Registered once the page has loaded, so that it takes nothing from the start.
 export function keepOffline(window, worker) {
-  if (worker && window.navigator.serviceWorker)
-    window.addEventListener('load', () => window.navigator.serviceWorker.register(worker).catch(() => {}), { once: true });
+  const register = () => window.navigator.serviceWorker.register(worker).catch(() => {});
+  if (!worker || !window.navigator.serviceWorker)
+    return;
+  if (window.document.readyState === 'complete')
+    register();
+  else
+    window.addEventListener('load', register, { once: true });
 }

@@ -1,0 +1,20 @@
+// The site's first script, inline in the page: once the window has been painted, so that nothing
+// delays that, it starts the modules (all at once, not import by import), the engine and the start.
+// Where the modules cannot load, one line says so: from a file:// address, what to do instead.
+// Until they have arrived, a tap on 実　験 opens the input dialog all the same, within the tap, as
+// a tablet's keyboard needs; the modules take it from there.
+document.addEventListener('click', ({ target }) => {
+  const dialog = document.getElementById('inputDialog');
+  if (target.closest('#Command1') && !dialog.open)
+    dialog.showModal();
+});
+requestAnimationFrame(() => setTimeout(() => {
+  const { modules, engine, main } = JSON.parse(document.getElementById('siteFiles').text);
+  const add = (tag, attributes) => document.head.appendChild(Object.assign(document.createElement(tag), attributes));
+  for (const module of modules)
+    add('link', { rel: 'modulepreload', href: module });
+  add('link', { id: 'engineCode', rel: 'preload', as: 'fetch', crossOrigin: 'anonymous', href: engine });
+  add('script', { type: 'module', src: main }).addEventListener('error', () => {
+    document.documentElement.dataset.cannotRun = location.protocol === 'file:' ? 'file' : 'engine';
+  });
+}));
