@@ -9,7 +9,8 @@ import { createHash } from 'node:crypto';
 import { readFile } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
 import { inEachBrowser, until } from './browsers.mjs';
-import { design, sequence, serveSite } from './site.mjs';
+import { design, sequence } from './expected.mjs';
+import { serveSite } from './site.mjs';
 
 const { texts } = design;
 const experiment = texts.experimentCaption;
@@ -23,6 +24,7 @@ function seen(settled) {
   return !(settled && (dialog || !document.querySelector('textarea').value)) && [dialog && `${dialog.querySelector('h2').textContent}|${dialog.querySelector('label, p').textContent}|${buttons.join(' ')}`,
     document.querySelector('output').value, document.querySelector('textarea').value];
 }
+const running = () => Boolean(document.querySelector('#Picture1 > div').style.transform);
 const asking = (page) => until(page, () => Boolean(document.querySelector('dialog[open]')));
 const settled = (page) => until(page, seen, true);
 
@@ -72,6 +74,7 @@ inEachBrowser('The commands', (browser) => {
     site = await serveSite();
     page = await browser.launch();
     await page.goto(site.url);
+    await until(page, running);
   });
   after(async () => {
     await page.close();
@@ -79,7 +82,6 @@ inEachBrowser('The commands', (browser) => {
   });
 
   it('実　験 asks again after refused answers, Escape, キャンセル and the close button, with nothing shown, until 27', async () => {
-    await until(page, () => document.activeElement?.textContent === document.querySelector('button').textContent);
     await page.keys('Enter'); // 実　験 has the focus
     const dialogs = [];
     for (const [typed, how] of [['2', 'Enter'], ['abc', 'Enter'], ['10000001', 'Enter'], ['-5', 'Enter'],
@@ -139,12 +141,12 @@ inEachBrowser('The commands', (browser) => {
     assert.equal(await until(page, () => window.closeCalled && document.getElementById('ended').innerText), `${texts.ended} ${texts.startAgain}`);
     assert.equal(await page.run(() => document.querySelectorAll('button:not(dialog button)').length), 0);
     await page.click(texts.startAgain);
-    assert.ok(await until(page, () => document.querySelector('button')?.getClientRects().length));
+    assert.ok(await until(page, running));
   });
 
-  it('opens the dialog focused at a tap while the engine still loads, runs once it is there; a finger reaches the end of the box', async () => {
+  it('opens the dialog focused at a tap while the page still loads, runs once it is there; a finger reaches the end of the box', async () => {
     const loading = await serveSite();
-    const release = loading.hold('collatz.wasm');
+    const releases = ['main.mjs', 'collatz.wasm'].map((name) => loading.hold(name));
     const tablet = await browser.launch({ width: 820, height: 1100, touch: true });
     await tablet.goto(loading.url);
     await until(tablet, () => document.querySelector('button')?.getClientRects().length);
@@ -152,7 +154,7 @@ inEachBrowser('The commands', (browser) => {
     await tablet.tap(experiment);
     assert.equal(await tablet.run(() => window.focusedInClick), 'inputField');
     await tablet.keys('8400511', 'Enter');
-    release();
+    releases.forEach((release) => release());
     assert.equal((await settled(tablet))[2], sequence(8400511));
     if (tablet.touch) {
       const box = await tablet.run(() => JSON.parse(JSON.stringify(document.querySelector('textarea').getBoundingClientRect())));

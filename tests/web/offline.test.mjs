@@ -7,7 +7,8 @@ import { cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises'
 import { tmpdir } from 'node:os';
 import { after, before, it } from 'node:test';
 import { inEachBrowser, until } from './browsers.mjs';
-import { design, serveSite, siteFolder } from './site.mjs';
+import { design } from './expected.mjs';
+import { serveSite, siteFolder } from './site.mjs';
 
 // In the page: the names of the site's caches, once its worker is active.
 const cacheNames = () => navigator.serviceWorker.ready.then(() => caches.keys());
@@ -64,7 +65,7 @@ inEachBrowser('Offline', (browser) => {
     assert.deepEqual(await page.run(cacheNames), [`collatz-${first}`]);
     for (const to of ['second', 'third']) {
       assert.equal(await deploy(to), 'installed');
-      for (let visits = 0; !(await page.run(() => document.querySelector('script[type=module]').src)).includes(`v-${to}/`); ++visits) {
+      for (let visits = 0; !(await page.run(() => document.querySelector('link[rel=manifest]').href)).includes(`v-${to}/`); ++visits) {
         assert.ok(visits < 50, `version ${to} never came`);
         await page.goto('about:blank'); // no page of the old version open
         await page.goto(site.url);

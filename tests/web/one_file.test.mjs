@@ -4,7 +4,8 @@ import assert from 'node:assert/strict';
 import { readdir } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
 import { inEachBrowser, until } from './browsers.mjs';
-import { design, sequence, siteFolder } from './site.mjs';
+import { design, sequence } from './expected.mjs';
+import { siteFolder } from './site.mjs';
 
 const oneFile = (await readdir(siteFolder)).find((name) => /^collatz-.*\.html$/.test(name));
 

@@ -5,18 +5,8 @@ import { createServer } from 'node:http';
 import { extname, join } from 'node:path';
 
 export const siteFolder = process.env.COLLATZ_SITE;
-// What the build wrote of the shared design, which the page shows.
-export const design = JSON.parse(await readFile(join(siteFolder, '../files/design.json'), 'utf8'));
-
-// The sequence text of a run from start down to 1, worked out here.
-export function sequence(start) {
-  let text = '';
-  for (let n = start; n !== 1; text += ` ${n}`)
-    n = n % 2 ? 3 * n + 1 : n / 2;
-  return text;
-}
 const types = { '.html': 'text/html', '.mjs': 'text/javascript', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.wav': 'audio/wav' };
 
 export async function serveSite(folder = siteFolder) {
   const requests = [];

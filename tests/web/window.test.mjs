@@ -9,7 +9,8 @@ import { readFile, mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { after, before, it } from 'node:test';
 import { inEachBrowser, until } from './browsers.mjs';
-import { design, serveSite } from './site.mjs';
+import { design } from './expected.mjs';
+import { serveSite } from './site.mjs';
 
 const { texts, places, colours } = design;
 const rgb = (hex) => `rgb(${[1, 3, 5].map((at) => parseInt(hex.slice(at, at + 2), 16)).join(', ')})`;
