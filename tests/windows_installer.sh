@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # The Windows installer as a user meets it, under Wine on a private X server. Installed silently
 # into a fresh Wine prefix, it puts コラッツの問題 in the Start menu and in the list of programs; the
-# installed program prints its explanation, 実　験 with 27 shows the whole sequence (read back
-# through the clipboard, as a user would copy it), and 終了 then Enter (はい) ends it with status 0;
-# the silent uninstaller leaves no file, menu entry or registry key behind.
+# installed program starts and shows its window (what it does there, tst_window checks); the silent
+# uninstaller leaves no file, menu entry or registry key behind.
 # usage: windows_installer.sh <Windows build folder>
 set -u
 build=$1
 fail() { echo "FAIL: $*"; exit 1; }
-type -P wine wineserver Xvfb xdotool xclip cpack >/dev/null || { echo "SKIP: needs wine, Xvfb, xdotool, xclip"; exit 77; }
+type -P wine wineserver Xvfb xdotool cpack >/dev/null || { echo "SKIP: needs wine, Xvfb, xdotool"; exit 77; }
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null; wait; rm -rf "$tmp"' EXIT
 # No prompts for Mono or Gecko, and no menu entries on this machine for the Windows Start menu.
@@ -30,34 +29,12 @@ uninstall_key='\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall
 grep -A9 "$uninstall_key" "$WINEPREFIX/system.reg" | grep -qF '"DisplayName"="\x30b3\x30e9\x30c3\x30c4\x306e\x554f\x984c"' ||
     fail "コラッツの問題 is not in the list of programs"
 
-# The sequence from 27, worked out here.
-expected= n=27
-while [ $n -ne 1 ]; do
-    n=$((n % 2 ? 3 * n + 1 : n / 2))
-    expected+=" $n"
-done
-
-(cd "$tmp" && WINEQT_LOGGING_RULES='collatz.*.debug=true' WINEQT_FORCE_STDERR_LOGGING=1 \
-    wine 'C:\Program Files\Collatz\collatz.exe' &>"$tmp/log"; echo $? >"$tmp/status") &
+# The installed program starts and shows its window: a DLL or plugin missing from the package would
+# stop it first.
+(cd "$tmp" && wine 'C:\Program Files\Collatz\collatz.exe' &>"$tmp/log") &
 timeout 60 xdotool search --sync --name 'Veltrumの問題' >/dev/null || fail "no window: $(cat "$tmp/log")"
-sleep 1
-xdotool key Return # 実　験 has the focus
-timeout 20 xdotool search --sync --name '^　Veltrum の問題' >/dev/null || fail "no input dialog"
-sleep 0.5
-xdotool type 27
-xdotool key Return
-sleep 1.5
-xdotool key Tab ctrl+a ctrl+c # the sequence box is next in the tab order
-sleep 0.5
-shown=$(xclip -o -selection clipboard)
-xdotool key Tab Return # 終了
-timeout 20 xdotool search --sync --name '^ Veltrum の問題' >/dev/null || fail "no question"
-sleep 0.5
-xdotool key Return # はい, the default button
-for _ in $(seq 100); do [ -s "$tmp/status" ] && break; sleep 0.2; done
-grep -q "explanation printed: 9 lines" "$tmp/log" || fail "no explanation printed: $(cat "$tmp/log")"
-[ "$shown" = "$expected" ] || fail "the sequence box showed \"$shown\""
-[ "$(cat "$tmp/status" 2>/dev/null)" = 0 ] || fail "はい did not end the program with status 0"
+wineserver -k
+wait $!
 
 wine "$folder/Uninstall.exe" /S || fail "the silent uninstall failed"
 for _ in $(seq 100); do [ -e "$folder" ] || break; sleep 0.2; done # it goes on from a copy of itself
