@@ -1,15 +1,16 @@
 // The browsers the page is tested in, each behind the few calls a user's actions need: chromium
 // (puppeteer, DevTools protocol), firefox-esr (puppeteer, WebDriver BiDi) and WebKitGTK (selenium
 // through WebKitWebDriver, on the run's X display). COLLATZ_BROWSERS picks some by name.
-// launch(options): a new browser with a page of its own, in a view of width x height pixels (by
-// touch where touch is set and the browser can), with env added to its environment, Chrome's page
-// zoom (zoom) or minimum font size (minimumFontSize), Firefox's text scale (textScale).
+// launch(view): a new browser with a page of its own, in a view of width x height pixels (by touch
+// where touch is set and the browser can), with env added to its environment, Chrome's page zoom
+// (zoom) or minimum font size (minimumFontSize), Firefox's text scale (textScale).
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
+import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
-import { describe } from 'node:test';
+import { design } from './expected.mjs';
 
 // In the page: the shown control whose accessible name or text is name, as a user finds it; or
 // whether there is one.
@@ -19,28 +20,61 @@ function find(name, element = false) {
   return element ? found : Boolean(found);
 }
 
-class PuppeteerPage {
-  constructor(browser, page) {
-    Object.assign(this, { browser, page });
+class Page {
+  // Waits until fn, run in the page, returns something truthy, and returns it; fails after 15 s,
+  // saying what it waited for. A page that is navigating answers nothing in between.
+  async until(fn, ...args) {
+    const later = (ms) => new Promise((resume) => setTimeout(resume, ms));
+    for (const start = Date.now(); Date.now() - start < 15000; await later(50)) {
+      const result = await Promise.race([this.run(fn, ...args).catch(() => null), later(2000)]);
+      if (result)
+        return result;
+    }
+    throw new Error(`timed out waiting for ${fn.name || fn} ${args.join(' ')}`);
+  }
+
+  // Once the page's modules have wired the window.
+  wired() { return this.until(() => document.querySelector('#Picture1 > div').style.transform); }
+  asking() { return this.until(() => Boolean(document.querySelector('dialog[open]'))); }
+
+  // The start label and the box, once no dialog is open and the box shows a sequence.
+  settled() {
+    return this.until(() => !document.querySelector('dialog[open]') && document.querySelector('textarea').value &&
+      [document.querySelector('output').value, document.querySelector('textarea').value]);
+  }
+
+  // 実　験, typed, Enter: the start label and the box then.
+  async experiment(typed, how = 'click') {
+    await this[how](design.texts.experimentCaption);
+    await this.asking();
+    await this.keys(typed, 'Enter');
+    return this.settled();
+  }
+
+  async click(name, how = 'click') {
+    await this.until(find, name);
+    await (await this.element(find, name, true))[how]();
+  }
+}
+
+class PuppeteerPage extends Page {
+  constructor(browser, page, touch) {
+    super();
+    Object.assign(this, { browser, page, touch });
   }
 
   goto(url) { return this.page.goto(url, { waitUntil: 'domcontentloaded' }); }
   run(fn, ...args) { return this.page.evaluate(fn, ...args); }
-  close() { return this.browser.close(); }
-
-  async click(name, how = 'click') {
-    await until(this, find, name);
-    await (await this.page.evaluateHandle(find, name, true))[how]();
-  }
-
+  element(fn, ...args) { return this.page.evaluateHandle(fn, ...args); }
   tap(name) { return this.click(name, this.touch ? 'tap' : 'click'); }
+  close() { return this.browser.close(); }
 
   async keys(...keys) {
     for (const key of keys)
       await (/^[A-Z]/.test(key) ? this.page.keyboard.press(key) : this.page.keyboard.type(key));
   }
 
-  // The key pressed and held, so that the keyboard repeats it, then let go.
+  // The key held down, so that the keyboard repeats it, then let go.
   async hold(key) {
     await this.page.keyboard.down(key);
     await this.page.keyboard.down(key);
@@ -48,23 +82,17 @@ class PuppeteerPage {
   }
 }
 
-class SeleniumPage {
+class SeleniumPage extends Page {
   constructor(driver, server) {
+    super();
     Object.assign(this, { driver, server });
   }
 
   goto(url) { return this.driver.get(url); }
   run(fn, ...args) { return this.driver.executeScript(typeof fn === 'string' ? fn : `return (${fn})(...arguments)`, ...args); }
+  element(fn, ...args) { return this.run(fn, ...args); }
   tap(name) { return this.click(name); } // WebKitWebDriver cannot touch
-
-  async click(name) {
-    await until(this, find, name);
-    await (await this.run(find, name, true)).click();
-  }
-
-  keys(...keys) {
-    return this.driver.actions().sendKeys(...keys.map((key) => (/^[A-Z]/.test(key) ? Key[key.toUpperCase()] : key))).perform();
-  }
+  keys(...keys) { return this.driver.actions().sendKeys(...keys.map((key) => (/^[A-Z]/.test(key) ? Key[key.toUpperCase()] : key))).perform(); }
 
   hold(key) {
     const held = Key[key.toUpperCase()];
@@ -93,11 +121,10 @@ async function launchPuppeteer(options, { width = 760, height = 600, touch = fal
   // A page of its own, in front: Firefox's first tab never has the focus, and a button there takes no keys.
   const page = await browser.newPage();
   await page.bringToFront();
-  // Touch as chromium emulates it; firefox's driver takes no swipe.
-  const byTouch = touch && !options.browser;
+  const byTouch = touch && !options.browser; // firefox's driver has no touch screen
   if (byTouch || options.browser)
     await page.setViewport({ width, height, hasTouch: byTouch, isMobile: byTouch });
-  return Object.assign(new PuppeteerPage(browser, page), { touch: byTouch });
+  return new PuppeteerPage(browser, page, byTouch);
 }
 
 async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
@@ -139,16 +166,4 @@ export const browsers = [
 export function inEachBrowser(title, body) {
   for (const browser of browsers)
     describe(`${title} in ${browser.name}`, () => body(browser));
-}
-
-// Waits until fn, run in the page, returns something truthy, and returns it; fails after a few
-// seconds, saying what it waited for. A page that is navigating answers nothing in between.
-export async function until(page, fn, ...args) {
-  const later = (ms) => new Promise((resume) => setTimeout(resume, ms));
-  for (const start = Date.now(); Date.now() - start < 15000; await later(50)) {
-    const result = await Promise.race([page.run(fn, ...args).catch(() => null), later(2000)]);
-    if (result)
-      return result;
-  }
-  throw new Error(`timed out waiting for ${fn.name || fn} ${args.join(' ')}`);
 }

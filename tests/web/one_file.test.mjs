@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { readdir } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
-import { inEachBrowser, until } from './browsers.mjs';
+import { inEachBrowser } from './browsers.mjs';
 import { design, sequence } from './expected.mjs';
 import { siteFolder } from './site.mjs';
 
@@ -16,15 +16,12 @@ inEachBrowser('From a file', (browser) => {
 
   it(`runs ${oneFile}`, async () => {
     await page.goto(`file://${siteFolder}/${oneFile}`);
-    await page.click(design.texts.experimentCaption);
-    await until(page, () => Boolean(document.querySelector('dialog[open]')));
-    await page.keys('27', 'Enter');
-    assert.equal(await until(page, () => !document.querySelector('dialog[open]') && document.querySelector('textarea').value), sequence(27));
+    assert.equal((await page.experiment('27'))[1], sequence(27));
   });
 
   it('says what to do on the site\'s own page where it cannot run from a file', async () => {
     await page.goto(`file://${siteFolder}/index.html`);
-    const outcome = await until(page, () => document.documentElement.dataset.cannotRun ?? (document.querySelector('#Picture1 > div').style.transform && 'runs'));
+    const outcome = await page.until(() => document.documentElement.dataset.cannotRun ?? (document.querySelector('#Picture1 > div').style.transform && 'runs'));
     const line = await page.run(() => document.getElementById('cannotRunFromFile').innerText);
     assert.ok(outcome === 'runs' || (outcome === 'file' && line === design.texts.cannotRunFromFile.replace('%1', oneFile)), outcome);
   });
