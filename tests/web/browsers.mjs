@@ -10,7 +10,6 @@ import { tmpdir } from 'node:os';
 import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { Builder, Key } from 'selenium-webdriver';
-import { design } from './expected.mjs';
 
 // In the page: the shown control whose accessible name or text is name, as a user finds it; or
 // whether there is one.
@@ -45,7 +44,7 @@ class Page {
 
   // 実　験, typed, Enter: the start label and the box then.
   async experiment(typed, how = 'click') {
-    await this[how](design.texts.experimentCaption);
+    await this[how](await this.run(() => document.getElementById('Command1').textContent));
     await this.asking();
     await this.keys(typed, 'Enter');
     return this.settled();
