@@ -95,6 +95,9 @@ function manifest() {
 
 const template = await readFile(source('index.html'), 'utf8');
 const style = designStyle(template) + await readFile(source('style.css'), 'utf8');
+// The site's own first script, inline in its page, and the service worker's template.
+const pageScript = await readFile(source('load.js'), 'utf8');
+const workerTemplate = await readFile(source('sw.js'), 'utf8');
 const graph = await modules('main.mjs');
 const problemStatement = ['<br>', ...design.problemStatement].map((line) => `<div>${line === '<br>' ? line : html(line)}</div>`).join('');
 const oneFileName = basename(oneFile);
@@ -112,13 +115,12 @@ siteFiles.set('manifest.webmanifest', manifest());
 const hash = createHash('sha256');
 for (const [name, content] of [...siteFiles].sort(([a], [b]) => a.localeCompare(b)))
   hash.update(`${name}\n`).update(content);
-for (const text of [template, style, await readFile(source('load.js')), await readFile(source('sw.js'))])
+for (const text of [template, style, pageScript, workerTemplate])
   hash.update(text);
 const version = hash.digest('hex').slice(0, 16);
 const folder = `v-${version}`;
-// The site's own first script names this version's files in a data block, so that it stays the same,
-// and so does its hash, from version to version.
-const pageScript = await readFile(source('load.js'), 'utf8');
+// The site's own first script finds this version's files in a data block, so that the script stays
+// the same, and so does its hash, from version to version.
 const siteFilesData = JSON.stringify({
   modules: [...graph.keys()].filter((name) => name !== 'main.mjs').map((name) => `${folder}/${name}`),
   engine: `${folder}/collatz.wasm`,
@@ -143,7 +145,7 @@ await writeFile(`${site}/index.html`, page({
     "object-src 'none'; base-uri 'none'; form-action 'none'",
   serviceWorker: 'sw.js',
 }));
-await writeFile(`${site}/sw.js`, fill(await readFile(source('sw.js'), 'utf8'), {
+await writeFile(`${site}/sw.js`, fill(workerTemplate, {
   version: JSON.stringify(version),
   files: JSON.stringify([...graph.keys(), 'collatz.wasm'].map((name) => `${folder}/${name}`)),
 }, String));
