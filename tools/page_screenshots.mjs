@@ -8,9 +8,8 @@
 //   window's desktop-<face>.png).
 import { execFileSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
-import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
-import { browsers } from '../tests/web/browsers.mjs';
+import { mkdir, writeFile } from 'node:fs/promises';
+import { browsers, onlyFace } from '../tests/web/browsers.mjs';
 import { serveSite } from '../tests/web/site.mjs';
 
 const [siteFolder, out, desktop] = process.argv.slice(2);
@@ -43,13 +42,6 @@ async function shoot(browser, view, file, { typed, open = false, crop = true } =
   } finally {
     await page.close();
   }
-}
-
-async function onlyFace(folder) {
-  const config = await mkdtemp(`${tmpdir()}/fonts-`);
-  await writeFile(`${config}/fonts.conf`, `<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/${folder}</dir>
-    <dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>${config}</cachedir></fontconfig>`);
-  return { FONTCONFIG_FILE: `${config}/fonts.conf` };
 }
 
 // Each shot is scaled to fit a tile of size, the tiles laid out in columns with their labels.

@@ -104,6 +104,15 @@ class SeleniumPage extends Page {
   }
 }
 
+// The environment of a browser whose fontconfig sees only the Japanese face of that folder under
+// /usr/share/fonts, and DejaVu for Latin text.
+export async function onlyFace(folder) {
+  const config = await mkdtemp(`${tmpdir()}/fonts-`);
+  await writeFile(`${config}/fonts.conf`, `<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/${folder}</dir>
+    <dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>${config}</cachedir></fontconfig>`);
+  return { FONTCONFIG_FILE: `${config}/fonts.conf` };
+}
+
 // A new profile for chromium, with a user's page zoom and minimum font size.
 async function chromiumProfile({ zoom = 1, minimumFontSize = 0 }) {
   const profile = await mkdtemp(`${tmpdir()}/chromium-`);

@@ -4,10 +4,9 @@
 // unscrolled and as large as the view allows at the classroom's screen sizes and zooms, the input
 // dialog in view with its field focused; every caption whole with the text enlarged.
 import assert from 'node:assert/strict';
-import { readFile, mkdtemp, writeFile } from 'node:fs/promises';
-import { tmpdir } from 'node:os';
+import { readFile } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
-import { inEachBrowser } from './browsers.mjs';
+import { inEachBrowser, onlyFace } from './browsers.mjs';
 import { design } from './expected.mjs';
 import { serveSite } from './site.mjs';
 
@@ -49,14 +48,6 @@ function assertFitted({ panel, lines }) {
   lines.forEach(([line, text]) => assert.ok(within(line, panel) && (!text.width || within(text, panel)), `${JSON.stringify(text)} outside ${JSON.stringify(panel)}`));
   const widest = Math.max(...lines.map(([, text]) => text.width));
   assert.ok(widest > 0.95 * panel.width, `the widest line takes ${widest} of ${panel.width} pixels`);
-}
-
-// A fontconfig that sees only the face of that folder, and DejaVu for Latin text.
-async function onlyFace(folder) {
-  const config = await mkdtemp(`${tmpdir()}/fonts-`);
-  await writeFile(`${config}/fonts.conf`, `<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/${folder}</dir>
-    <dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>${config}</cachedir></fontconfig>`);
-  return { FONTCONFIG_FILE: `${config}/fonts.conf` };
 }
 
 inEachBrowser('The window', (browser) => {
