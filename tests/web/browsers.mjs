@@ -87,7 +87,13 @@ class SeleniumPage extends Page {
     Object.assign(this, { driver, server });
   }
 
-  goto(url) { return this.driver.get(url); }
+  // Now and then WebKitWebDriver leaves the first script after a browser's first navigation
+  // unanswered for good; until() gives up on it and asks again.
+  async goto(url) {
+    await this.driver.get(url);
+    await this.until(() => true);
+  }
+
   run(fn, ...args) { return this.driver.executeScript(typeof fn === 'string' ? fn : `return (${fn})(...arguments)`, ...args); }
   element(fn, ...args) { return this.run(fn, ...args); }
   tap(name) { return this.click(name); } // WebKitWebDriver cannot touch
