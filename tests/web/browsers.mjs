@@ -131,7 +131,8 @@ async function chromiumProfile({ zoom = 1, minimumFontSize = 0 }) {
 }
 
 async function launchPuppeteer(options, { width = 760, height = 600, touch = false, env = {} }) {
-  const browser = await puppeteer.launch({ headless: true, env: { ...process.env, ...env }, defaultViewport: null, ...options });
+  // A call the browser never answers fails in half a minute, not in the driver's three.
+  const browser = await puppeteer.launch({ headless: true, env: { ...process.env, ...env }, defaultViewport: null, protocolTimeout: 30000, ...options });
   // A page of its own, in front: Firefox's first tab never has the focus, and a button there takes no keys.
   const page = await browser.newPage();
   await page.bringToFront();
@@ -153,6 +154,7 @@ async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
     try {
       const page = new SeleniumPage(await driver.build(), server);
       await page.driver.manage().window().setRect({ width, height });
+      await page.driver.manage().setTimeouts({ pageLoad: 30000 }); // not five minutes
       return page;
     } catch (error) {
       if (tries === 50)
