@@ -3,8 +3,9 @@
 // cache named after the version, and answers from it. Every file but the page itself lives under
 // the version's own folder, so files of two versions never share an address. Installing keeps
 // what the page has already loaded, from the browser's cache, rather than loading it again; an
-// install that fails leaves nothing behind. A new version takes over once no page of the old one is open; the version
-// before it is kept for a page that began loading just then, and older ones are removed.
+// install that fails leaves nothing behind. A new version takes over once no page of the old one
+// is open; the version before it is kept for a page that began loading just then, and older ones
+// are removed.
 const version = {{version}};
 const files = {{files}};
 const cacheName = `collatz-${version}`;
