@@ -9,11 +9,10 @@
 import { execFileSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { mkdir, writeFile } from 'node:fs/promises';
-import { browsers, onlyFace } from '../tests/web/browsers.mjs';
+import { browsers, classroomViews, facesTriedAlone, onlyFace } from '../tests/web/browsers.mjs';
 import { serveSite } from '../tests/web/site.mjs';
 
 const [siteFolder, out, desktop] = process.argv.slice(2);
-const faces = { IPAPGothic: 'opentype/ipafont-gothic', 'VL PGothic': 'truetype/vlgothic', 'Noto Sans CJK JP': 'opentype/noto' };
 const site = await serveSite(siteFolder);
 await mkdir(out, { recursive: true });
 
@@ -60,8 +59,7 @@ montage(afterRun, 'three-browsers.png', afterRun.length);
 
 const chromium = browsers.find(({ name }) => name === 'chromium');
 const screens = [];
-for (const view of [{ width: 1366, height: 635 }, { width: 1366, height: 635, zoom: 1.5 }, { width: 1366, height: 635, zoom: 2 },
-  { width: 1093, height: 481 }, { width: 820, height: 1100, touch: true }, { width: 1180, height: 740, touch: true }]) {
+for (const view of classroomViews) {
   const name = `${view.width}x${view.height}${view.zoom ? `-${view.zoom * 100}` : ''}`;
   await shoot(chromium, view, `${out}/screen-${name}.png`, { open: true, crop: false });
   screens.push([`${out}/screen-${name}.png`, `${view.width} x ${view.height}${view.zoom ? ` at ${view.zoom * 100} %` : ''}`]);
@@ -69,12 +67,12 @@ for (const view of [{ width: 1366, height: 635 }, { width: 1366, height: 635, zo
 montage(screens, 'screens.png', 3, '640x640');
 
 const withFaces = [];
-for (const [face, folder] of Object.entries(faces)) {
+for (const face of Object.keys(facesTriedAlone)) {
   if (desktop && existsSync(`${desktop}/desktop-${face}.png`))
     withFaces.push([`${desktop}/desktop-${face}.png`, `desktop, ${face}`]);
   for (const browser of browsers) {
     const file = `${out}/${browser.name}-${face.replaceAll(' ', '_')}.png`;
-    await shoot(browser, { env: await onlyFace(folder) }, file);
+    await shoot(browser, { env: await onlyFace(face) }, file);
     withFaces.push([file, `${browser.name}, ${face}`]);
   }
 }

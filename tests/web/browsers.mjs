@@ -110,11 +110,18 @@ class SeleniumPage extends Page {
   }
 }
 
-// The environment of a browser whose fontconfig sees only the Japanese face of that folder under
-// /usr/share/fonts, and DejaVu for Latin text.
-export async function onlyFace(folder) {
+// The Japanese faces that the page is tried with one at a time, and their folders under /usr/share/fonts.
+export const facesTriedAlone = { IPAPGothic: 'opentype/ipafont-gothic', 'VL PGothic': 'truetype/vlgothic', 'Noto Sans CJK JP': 'opentype/noto' };
+
+// The classroom's screens: a laptop, Chrome's zoom at 150 and 200 per cent on it, the same laptop at
+// 125 per cent, an iPad held upright and sideways.
+export const classroomViews = [{ width: 1366, height: 635 }, { width: 1366, height: 635, zoom: 1.5 }, { width: 1366, height: 635, zoom: 2 },
+  { width: 1093, height: 481 }, { width: 820, height: 1100, touch: true }, { width: 1180, height: 740, touch: true }];
+
+// The environment of a browser whose fontconfig sees only that Japanese face, and DejaVu for Latin text.
+export async function onlyFace(face) {
   const config = await mkdtemp(`${tmpdir()}/fonts-`);
-  await writeFile(`${config}/fonts.conf`, `<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/${folder}</dir>
+  await writeFile(`${config}/fonts.conf`, `<?xml version="1.0"?><fontconfig><dir>/usr/share/fonts/${facesTriedAlone[face]}</dir>
     <dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>${config}</cachedir></fontconfig>`);
   return { FONTCONFIG_FILE: `${config}/fonts.conf` };
 }
