@@ -19,14 +19,21 @@ sound_length() {
     sox "$1" "$tmp/trimmed.wav" silence 1 0.005 1% reverse silence 1 0.005 1% reverse && soxi -D "$tmp/trimmed.wav"
 }
 
+# Bytes recorded so far: 44100 two-byte samples a second.
+recorded() { stat -c %s "$1"; }
+
 failed=0
 for chime in pinpon endpinpon; do
-    parec --latency-msec=20 -d chimes.monitor --file-format=wav --channels=1 "$tmp/$chime.wav" &
-    sleep 0.3
+    # The recording starts once the recorder is connected, and ends once a further 0.3 s of sound
+    # has arrived after the player ended: it waits on the data, not on the clock.
+    parec --raw --latency-msec=20 -d chimes.monitor --format=s16le --rate=44100 --channels=1 "$tmp/$chime.raw" &
+    for _ in $(seq 100); do pactl list short source-outputs | grep -q . && break; sleep 0.05; done
     "$player" "$folder/$chime.wav" || failed=1
-    sleep 0.3
+    tail=$(($(recorded "$tmp/$chime.raw") + 26460))
+    for _ in $(seq 200); do [ "$(recorded "$tmp/$chime.raw")" -ge $tail ] && break; sleep 0.05; done
     kill -INT $!
     wait $!
+    sox -t raw -r 44100 -e signed -b 16 -c 1 "$tmp/$chime.raw" "$tmp/$chime.wav"
     file=$(sound_length "$folder/$chime.wav") heard=$(sound_length "$tmp/$chime.wav")
     echo "$chime: the file sounds ${file}s, the recording ${heard}s"
     awk "BEGIN { exit !($file > 0.5 && $heard > $file - 0.25 && $heard < $file + 0.25) }" || failed=1
