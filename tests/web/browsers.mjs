@@ -9,7 +9,8 @@ import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { Builder, Key } from 'selenium-webdriver';
+import { Capabilities, Key, WebDriver } from 'selenium-webdriver';
+import { Executor, HttpClient } from 'selenium-webdriver/http/index.js';
 
 // In the page: the shown control whose accessible name or text is name, as a user finds it; or
 // whether there is one.
@@ -105,8 +106,11 @@ class SeleniumPage extends Page {
   }
 
   async close() {
-    await this.driver.quit();
-    this.server.kill();
+    try {
+      await this.driver.quit();
+    } finally {
+      this.server.kill('SIGKILL'); // also a driver that answers nothing
+    }
   }
 }
 
@@ -149,23 +153,36 @@ async function launchPuppeteer(options, { width = 760, height = 600, touch = fal
   return new PuppeteerPage(browser, page, byTouch);
 }
 
-async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
-  const port = 4444 + Math.floor(Math.random() * 1000);
-  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env } });
-  const driver = new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+// A WebKitWebDriver session whose every command, the new session included, fails if the driver
+// has not answered it in 45 s (a page load is given 30 s of its own), rather than waiting for ever.
+function boundedSession(port) {
+  const executor = new Executor(new HttpClient(`http://127.0.0.1:${port}`));
+  const execute = executor.execute.bind(executor);
+  executor.execute = (command) => new Promise((answered, failed) => {
+    const timer = setTimeout(() => failed(new Error(`WebKitWebDriver left ${command.getName()} unanswered for 45 s`)), 45000);
+    execute(command).then(answered, failed).finally(() => clearTimeout(timer));
+  });
+  return WebDriver.createSession(executor, new Capabilities({
     browserName: 'MiniBrowser',
     pageLoadStrategy: 'eager',
     'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
-  });
+  }));
+}
+
+async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
+  const port = 4444 + Math.floor(Math.random() * 1000);
+  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env } });
   for (let tries = 0; ; ++tries) {
     try {
-      const page = new SeleniumPage(await driver.build(), server);
+      const page = new SeleniumPage(boundedSession(port), server);
       await page.driver.manage().window().setRect({ width, height });
       await page.driver.manage().setTimeouts({ pageLoad: 30000 }); // not five minutes
       return page;
     } catch (error) {
-      if (tries === 50)
+      if (!error.message.includes('ECONNREFUSED') || tries === 50) {
+        server.kill('SIGKILL');
         throw error;
+      }
       await new Promise((retry) => setTimeout(retry, 100)); // until the driver listens
     }
   }
