@@ -153,8 +153,8 @@ async function launchPuppeteer(options, { width = 760, height = 600, touch = fal
   return new PuppeteerPage(browser, page, byTouch);
 }
 
-// A WebKitWebDriver session whose every command, the new session included, fails if the driver
-// has not answered it in 45 s (a page load is given 30 s of its own), rather than waiting for ever.
+// A WebKitWebDriver session whose every command, the new session and a page load included, fails
+// if the driver has not answered it in 45 s, rather than waiting for ever (five minutes for a load).
 function boundedSession(port) {
   const executor = new Executor(new HttpClient(`http://127.0.0.1:${port}`));
   const execute = executor.execute.bind(executor);
@@ -176,7 +176,6 @@ async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
     try {
       const page = new SeleniumPage(boundedSession(port), server);
       await page.driver.manage().window().setRect({ width, height });
-      await page.driver.manage().setTimeouts({ pageLoad: 30000 }); // not five minutes
       return page;
     } catch (error) {
       if (!error.message.includes('ECONNREFUSED') || tries === 50) {
