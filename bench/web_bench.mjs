@@ -10,8 +10,8 @@
 import { readdir, readFile, stat } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
 import lighthouse from 'lighthouse';
-import { browsers } from '../tests/web/browsers.mjs';
-import { serveSite } from '../tests/web/site.mjs';
+import { browsers } from '../tools/page_driver.mjs';
+import { serveSite } from '../tools/site_server.mjs';
 
 const folder = process.argv[2] ?? process.env.COLLATZ_SITE;
 const runs = Number(process.argv[3] ?? 3);

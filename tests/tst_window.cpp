@@ -106,6 +106,15 @@ private slots:
                 QCOMPARE(control->geometry(), QRect(twips.left / 15, twips.top / 15, twips.width / 15, twips.height / 15));
         }
         QCOMPARE(placed, 6);
+        // Whatever the table says: every control inside the window, and none over another.
+        const QList<QWidget*> controls{w.Command1, w.Command2, w.Command3, w.Label1, w.Text1, w.Picture1};
+        for (const QWidget* control : controls) {
+            QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
+            for (const QWidget* other : controls) {
+                QVERIFY2(control == other || !control->geometry().intersects(other->geometry()),
+                         qPrintable(control->objectName() + " over " + other->objectName()));
+            }
+        }
         const QStringList captions{w.Command1->text(), w.Command2->text(), w.Command3->text(), w.Label1->text(), w.Text1->text()};
         QCOMPARE(captions, QStringList({"実\u3000験", "終了", "初期化", "", ""}));
         QCOMPARE(QApplication::focusWidget(), w.Command1);

@@ -9,8 +9,8 @@
 import { execFileSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { mkdir, writeFile } from 'node:fs/promises';
-import { browsers, classroomViews, facesTriedAlone, onlyFace } from '../tests/web/browsers.mjs';
-import { serveSite } from '../tests/web/site.mjs';
+import { browsers, classroomViews, facesTriedAlone, onlyFace } from './page_driver.mjs';
+import { serveSite } from './site_server.mjs';
 
 const [siteFolder, out, desktop] = process.argv.slice(2);
 const site = await serveSite(siteFolder);

@@ -1,7 +1,8 @@
 // What the page should show: the shared design as the build wrote it for the page, and the sequence
 // of a run, worked out here.
 import { readFile } from 'node:fs/promises';
-import { siteFolder } from './site.mjs';
+
+export const siteFolder = process.env.COLLATZ_SITE;
 
 export const design = JSON.parse(await readFile(`${siteFolder}/../files/design.json`, 'utf8'));
 

@@ -3,9 +3,8 @@
 import assert from 'node:assert/strict';
 import { readdir } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
-import { inEachBrowser } from './browsers.mjs';
-import { design, sequence } from './expected.mjs';
-import { siteFolder } from './site.mjs';
+import { inEachBrowser } from '../../tools/page_driver.mjs';
+import { design, sequence, siteFolder } from './expected.mjs';
 
 const oneFile = (await readdir(siteFolder)).find((name) => /^collatz-.*\.html$/.test(name));
 

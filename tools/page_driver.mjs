@@ -9,7 +9,7 @@ import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
-import { Capabilities, Key, WebDriver } from 'selenium-webdriver';
+import { Capabilities, Key, Origin, WebDriver } from 'selenium-webdriver';
 import { Executor, HttpClient } from 'selenium-webdriver/http/index.js';
 
 // In the page: the shown control whose accessible name or text is name, as a user finds it; or
@@ -67,6 +67,7 @@ class PuppeteerPage extends Page {
   run(fn, ...args) { return this.page.evaluate(fn, ...args); }
   element(fn, ...args) { return this.page.evaluateHandle(fn, ...args); }
   tap(name) { return this.click(name, this.touch ? 'tap' : 'click'); }
+  clickAt(x, y) { return this.page.mouse.click(x, y); }
   close() { return this.browser.close(); }
 
   async keys(...keys) {
@@ -98,6 +99,7 @@ class SeleniumPage extends Page {
   run(fn, ...args) { return this.driver.executeScript(typeof fn === 'string' ? fn : `return (${fn})(...arguments)`, ...args); }
   element(fn, ...args) { return this.run(fn, ...args); }
   tap(name) { return this.click(name); } // WebKitWebDriver cannot touch
+  clickAt(x, y) { return this.driver.actions().move({ x, y, origin: Origin.VIEWPORT }).click().perform(); }
   keys(...keys) { return this.driver.actions().sendKeys(...keys.map((key) => (/^[A-Z]/.test(key) ? Key[key.toUpperCase()] : key))).perform(); }
 
   hold(key) {
