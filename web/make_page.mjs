@@ -3,14 +3,19 @@
 //   node make_page.mjs <design.json> <site folder> <one-file page> <engine.wasm> <apple icon> <icon> <large icon>
 // The site, for any static web server: index.html, the whole window in HTML and CSS with its texts,
 // places and colours, so that the first answer shows it before any script runs; the service
-// worker; and under v-<version>/, a folder named after a hash of them all, the modules that
-// main.mjs imports, the engine, the manifest and the icons. The one-file page: the same window with
-// its modules and the engine inside, which needs no server and fetches nothing. What a page holds
-// inline, its Content-Security-Policy allows by hash and nothing else. A placeholder that nothing
-// fills, or a place in the design whose control the page lacks, stops the build.
+// worker; and under v-<version>/ the modules that main.mjs imports, the engine, the manifest and
+// the icons. The version is a hash of everything the site serves, so that any change a pupil could
+// see gives a new one, and a rebuild of the same sources the same one. The one-file page: the same
+// window with its modules bundled by esbuild ($COLLATZ_ESBUILD, or esbuild on the PATH) and the
+// engine inside, which needs no server and fetches nothing. What a page holds inline, its
+// Content-Security-Policy allows by hash and nothing else. A placeholder that nothing fills, or a
+// place in the design whose control the page lacks, stops the build.
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { copyFile, mkdir, readFile, rm, writeFile } from 'node:fs/promises';
+import { mkdir, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { basename } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 const [designFile, site, oneFile, wasm, ...icons] = process.argv.slice(2);
 const source = (name) => new URL(name, import.meta.url);
@@ -29,15 +34,17 @@ function fill(template, values, escape) {
   });
 }
 
-// The modules in the order that they may run in, each after those it imports.
-async function modules(name, found = new Map()) {
-  if (!found.has(name)) {
-    const text = await readFile(source(name), 'utf8');
-    for (const [, imported] of text.matchAll(/^import .* from '\.\/([\w.]+)';$/gm))
-      await modules(imported, found);
-    found.set(name, text);
+// main.mjs and every module it imports bundled into one module, and the names of those modules.
+async function bundle() {
+  const out = await mkdtemp(`${tmpdir()}/page-`);
+  try {
+    execFileSync(process.env.COLLATZ_ESBUILD || 'esbuild', ['main.mjs', '--bundle', '--format=esm', '--charset=utf8', '--minify',
+      '--log-level=warning', `--outfile=${out}/page.js`, `--metafile=${out}/meta.json`], { cwd: fileURLToPath(source('.')), stdio: 'inherit' });
+    const { inputs } = JSON.parse(await readFile(`${out}/meta.json`, 'utf8'));
+    return { script: (await readFile(`${out}/page.js`, 'utf8')).trimEnd(), modules: Object.keys(inputs) };
+  } finally {
+    await rm(out, { recursive: true, force: true });
   }
-  return found;
 }
 
 // The design as custom properties, and every control at its place, counted in the window's pixels.
@@ -98,7 +105,7 @@ const style = designStyle(template) + await readFile(source('style.css'), 'utf8'
 // The site's own first script, inline in its page, and the service worker's template.
 const pageScript = await readFile(source('load.js'), 'utf8');
 const workerTemplate = await readFile(source('sw.js'), 'utf8');
-const graph = await modules('main.mjs');
+const { script, modules } = await bundle();
 const problemStatement = ['<br>', ...design.problemStatement].map((line) => `<div>${line === '<br>' ? line : html(line)}</div>`).join('');
 const oneFileName = basename(oneFile);
 const page = (values) => fill(template, {
@@ -107,56 +114,54 @@ const page = (values) => fill(template, {
   ...values,
 }, html);
 
-// The site.
-const siteFiles = new Map([...graph,
+// The site: every file it serves, by its address, for the version's folder given.
+const folderFiles = new Map([
+  ...await Promise.all(modules.map(async (name) => [name, await readFile(source(name), 'utf8')])),
   ['collatz.wasm', await readFile(wasm)],
-  ...await Promise.all(icons.map(async (icon) => [basename(icon), await readFile(icon)]))]);
-siteFiles.set('manifest.webmanifest', manifest());
+  ...await Promise.all(icons.map(async (icon) => [basename(icon), await readFile(icon)])),
+  ['manifest.webmanifest', manifest()],
+]);
+function siteFiles(folder) {
+  // The site's own first script finds this version's files in a data block, so that the script
+  // stays the same, and so does its hash, from version to version.
+  const siteFilesData = JSON.stringify({
+    modules: modules.filter((name) => name !== 'main.mjs').map((name) => `${folder}/${name}`),
+    engine: `${folder}/collatz.wasm`,
+    main: `${folder}/main.mjs`,
+  });
+  const head = [
+    `<link rel="manifest" href="${folder}/manifest.webmanifest">`,
+    `<link rel="icon" href="${folder}/${basename(icons[1])}">`,
+    `<link rel="apple-touch-icon" href="${folder}/${basename(icons[0])}">`,
+    `<style>${style}</style>`,
+    `<script type="application/json" id="siteFiles">${siteFilesData}</script>`,
+    `<script>${pageScript}</script>`,
+  ].join('\n');
+  return new Map([
+    ...[...folderFiles].map(([name, content]) => [`${folder}/${name}`, content]),
+    ['index.html', page({
+      head,
+      address: './',
+      contentSecurityPolicy: `default-src 'self'; script-src 'self' ${sha256(pageScript)} 'wasm-unsafe-eval'; style-src ${sha256(style)}; ` +
+        "object-src 'none'; base-uri 'none'; form-action 'none'",
+      serviceWorker: 'sw.js',
+    })],
+    ['sw.js', fill(workerTemplate, {
+      folder: JSON.stringify(folder),
+      files: JSON.stringify([...modules, 'collatz.wasm'].map((name) => `${folder}/${name}`)),
+    }, String)],
+  ]);
+}
 const hash = createHash('sha256');
-for (const [name, content] of [...siteFiles].sort(([a], [b]) => a.localeCompare(b)))
-  hash.update(`${name}\n`).update(content);
-for (const text of [template, style, pageScript, workerTemplate])
-  hash.update(text);
-const version = hash.digest('hex').slice(0, 16);
-const folder = `v-${version}`;
-// The site's own first script finds this version's files in a data block, so that the script stays
-// the same, and so does its hash, from version to version.
-const siteFilesData = JSON.stringify({
-  modules: [...graph.keys()].filter((name) => name !== 'main.mjs').map((name) => `${folder}/${name}`),
-  engine: `${folder}/collatz.wasm`,
-  main: `${folder}/main.mjs`,
-});
-const siteHead = [
-  `<link rel="manifest" href="${folder}/manifest.webmanifest">`,
-  `<link rel="icon" href="${folder}/${basename(icons[1])}">`,
-  `<link rel="apple-touch-icon" href="${folder}/${basename(icons[0])}">`,
-  `<style>${style}</style>`,
-  `<script type="application/json" id="siteFiles">${siteFilesData}</script>`,
-  `<script>${pageScript}</script>`,
-].join('\n');
+for (const [name, content] of [...siteFiles('v-')].sort(([a], [b]) => a.localeCompare(b)))
+  hash.update(`${name}\n${content.length}\n`).update(content);
+const folder = `v-${hash.digest('hex').slice(0, 16)}`;
 await rm(site, { recursive: true, force: true });
 await mkdir(`${site}/${folder}`, { recursive: true });
-for (const [name, content] of siteFiles)
-  await writeFile(`${site}/${folder}/${name}`, content);
-await writeFile(`${site}/index.html`, page({
-  head: siteHead,
-  address: './',
-  contentSecurityPolicy: `default-src 'self'; script-src 'self' ${sha256(pageScript)} 'wasm-unsafe-eval'; style-src ${sha256(style)}; ` +
-    "object-src 'none'; base-uri 'none'; form-action 'none'",
-  serviceWorker: 'sw.js',
-}));
-await writeFile(`${site}/sw.js`, fill(workerTemplate, {
-  version: JSON.stringify(version),
-  files: JSON.stringify([...graph.keys(), 'collatz.wasm'].map((name) => `${folder}/${name}`)),
-}, String));
+for (const [name, content] of siteFiles(folder))
+  await writeFile(`${site}/${name}`, content);
 
-// The one-file page: the modules as one module script, each without its imports and exports, in
-// the order that they may run in.
-const script = [...graph.values()].map((text) => text
-  .replace(/^import .* from '\.\/[\w.]+';\n/gm, '')
-  .replace(/^export /gm, '')).join('\n');
-if (/^\s*(import|export)\b/m.test(script))
-  throw new Error('a module imports or exports in a way the one-file page cannot hold');
+// The one-file page.
 await writeFile(oneFile, page({
   head: [`<style>${style}</style>`, `<script type="module">${script}</script>`,
     `<script type="application/wasm" id="engineCode">${(await readFile(wasm)).toString('base64')}</script>`].join('\n'),
