@@ -1,52 +1,78 @@
 // The service worker: keeps what this version of the site runs on (the page, its modules and the
-// engine; the browser keeps an installed app's manifest and icons itself) for use offline, in a
-// cache named after the version, and answers from it. Every file but the page itself lives under
-// the version's own folder, so files of two versions never share an address. Installing keeps
-// what the page has already loaded, from the browser's cache, rather than loading it again; an
-// install that fails leaves nothing behind. A new version takes over once no page of the old one
-// is open; the version before it is kept for a page that began loading just then, and older ones
-// are removed.
-const version = {{version}};
+// engine; the browser keeps an installed app's manifest and icons itself) for use offline, and
+// answers from it. Every file but the page itself lives under the version's own folder, so files of
+// two versions never share an address.
+// - Its caches belong to its scope: copies of the site in other folders of the same server keep
+//   theirs.
+// - Installing keeps only good answers: the page must be this version's, and every answer a
+//   success, or the install fails and leaves nothing behind. What the page has already loaded is
+//   taken from the browser's cache rather than loaded again.
+// - A new version takes over as soon as it is kept, so that a reload gets it even where the tab
+//   never closes; a page still open on the version before goes on being answered from that
+//   version's cache, which is kept until the next one. Older ones are removed.
+// - The page answers at the folder and at index.html, with any query.
+const folder = {{folder}};
 const files = {{files}};
-const cacheName = `collatz-${version}`;
+const { scope } = self.registration;
+const ours = `collatz ${scope} `;
+const cacheName = ours + folder;
 
-// The page from the browser's cache, if that is this version's (it names this version's folder).
-async function thisVersionsPage() {
-  const cached = await fetch('./', { cache: 'force-cache' });
-  if (cached.ok && (await cached.clone().text()).includes(`v-${version}/`))
-    return cached;
-  return fetch('./', { cache: 'reload' });
+// The answer to address, if it is a success and, for the page, this version's; a copy of it, so
+// that one the server redirected to may answer a navigation.
+async function goodAnswer(address, cache) {
+  const answer = await fetch(address, { cache });
+  const body = await answer.arrayBuffer();
+  const isPage = address === './';
+  const type = answer.headers.get('Content-Type') ?? '';
+  if (!answer.ok || isPage !== type.startsWith('text/html') ||
+      (isPage && !new TextDecoder().decode(body).includes(`${folder}/`)))
+    throw new Error(`${address} answered ${answer.status} ${type}, which is not this version's`);
+  return new Response(body, { status: answer.status, statusText: answer.statusText, headers: answer.headers });
 }
 
+// The page from the browser's cache, if that is this version's, or else from the server.
+const thisVersionsPage = () => goodAnswer('./', 'force-cache').catch(() => goodAnswer('./', 'reload'));
+
+// Every answer is had before any is kept; a cache that was not there before goes again if keeping
+// them fails.
 async function keep() {
-  const cache = await caches.open(cacheName);
+  const answers = await Promise.all([thisVersionsPage(), ...files.map((file) => goodAnswer(file, 'force-cache'))]);
+  const hadCopy = (await caches.keys()).includes(cacheName);
   try {
-    await Promise.all([
-      thisVersionsPage().then((page) => cache.put('./', page)),
-      ...files.map((file) => cache.add(new Request(file, { cache: 'force-cache' }))),
-    ]);
+    const cache = await caches.open(cacheName);
+    await Promise.all(['./', ...files].map((address, i) => cache.put(address, answers[i])));
   } catch (error) {
-    await caches.delete(cacheName);
+    if (!hadCopy)
+      await caches.delete(cacheName);
     throw error;
   }
 }
 
-self.addEventListener('install', (event) => event.waitUntil(keep()));
+self.addEventListener('install', (event) => event.waitUntil(keep().then(() => self.skipWaiting())));
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys().then((names) => {
-    const older = names.filter((name) => name.startsWith('collatz-') && name !== cacheName);
+    const older = names.filter((name) => name.startsWith(ours) && name !== cacheName);
     return Promise.all(older.slice(0, -1).map((name) => caches.delete(name)));
   }));
 });
 
-// This version's cache first, then the version kept before it, then the network.
+// The first good answer that this scope's caches hold, this version's first.
+async function kept(request) {
+  const names = (await caches.keys()).filter((name) => name.startsWith(ours) && name !== cacheName);
+  for (const name of [cacheName, ...names.reverse()]) {
+    const answer = await (await caches.open(name)).match(request, { ignoreSearch: true });
+    if (answer?.ok)
+      return answer;
+  }
+  return undefined;
+}
+
 self.addEventListener('fetch', (event) => {
   const { request } = event;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin)
+  if (request.method !== 'GET' || !request.url.startsWith(scope))
     return;
-  event.respondWith(caches.open(cacheName)
-    .then((cache) => cache.match(request, { ignoreSearch: true }))
-    .then((response) => response ?? caches.match(request, { ignoreSearch: true }))
-    .then((response) => response ?? fetch(request)));
+  const path = new URL(request.url).pathname.slice(new URL(scope).pathname.length);
+  const isPage = request.mode === 'navigate' && ['', 'index.html'].includes(path);
+  event.respondWith(kept(isPage ? './' : request).then((answer) => answer ?? fetch(request)));
 });
