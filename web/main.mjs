@@ -20,6 +20,8 @@ wireCommands(form, {
   chimes: chimePlayer(engine),
   end: () => endProgram(form, document.getElementById('ended')),
 });
+// The first script's stand-in for 実　験 steps back now that the commands answer.
+document.dispatchEvent(new Event('wired'));
 fitTexts(form);
 ignoreHeldKeys(document);
 // The offline copy once the engine is there, so that the worker finds it in the browser's cache.

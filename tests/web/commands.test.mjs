@@ -1,16 +1,17 @@
 // The three commands as a user meets them. 実　験 asks again, with the label and box empty, after
 // refused answers and every way of cancelling; it runs ２７ as 27; a held Enter asks nothing more; a
-// tap while the page still loads opens the dialog focused and runs once the engine is there; a
-// finger reaches the end of a long sequence. 初期化 and 終了 start their chime within the click, the
+// tap while the page still loads opens the dialog focused and runs once the engine is there, a
+// second tap meanwhile opens nothing, and a dialog closed early is asked again; a finger reaches the
+// end of a long sequence. 初期化 and 終了 start their chime within the click, the
 // desktop's sound sample for sample; 初期化 clears; 終了 asks, and only はい ends the program, which
 // can start again.
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
 import { readFile } from 'node:fs/promises';
 import { after, before, it } from 'node:test';
-import { inEachBrowser } from './browsers.mjs';
-import { design, sequence } from './expected.mjs';
-import { serveSite } from './site.mjs';
+import { inEachBrowser } from '../../tools/page_driver.mjs';
+import { design, sequence, siteFolder } from './expected.mjs';
+import { serveSite } from '../../tools/site_server.mjs';
 
 const { texts } = design;
 const afterRun = (start) => [`${texts.startLabelPrefix} ${start}`, sequence(start)];
@@ -52,7 +53,7 @@ inEachBrowser('The commands', (browser) => {
   let site;
   let page;
   before(async () => {
-    site = await serveSite();
+    site = await serveSite(siteFolder);
     page = await browser.launch();
     await page.goto(site.url);
     await page.wired();
@@ -95,7 +96,7 @@ inEachBrowser('The commands', (browser) => {
     assert.deepEqual(await page.run(seen), [null, '', '']);
   });
 
-  it('終了 sounds its chime and asks; neither Escape nor いいえ changes anything; はい ends the program', async () => {
+  it('終了 sounds its chime and asks; neither Escape nor いいえ changes anything; Enter answers はい, after a click beside the question too, and ends the program', async () => {
     const shown = await page.experiment('3');
     await page.run(recordChimes);
     await page.click(texts.quitCaption);
@@ -109,6 +110,7 @@ inEachBrowser('The commands', (browser) => {
     await page.run(() => { window.close = () => { window.closeCalled = true; }; });
     await page.click(texts.quitCaption);
     await page.asking();
+    await page.clickAt(2, 2); // on the window behind the question
     await page.keys('Enter');
     assert.equal(await page.until(() => window.closeCalled && document.getElementById('ended').innerText), `${texts.ended} ${texts.startAgain}`);
     assert.equal(await page.run(() => document.querySelectorAll('button:not(dialog button)').length), 0);
@@ -116,9 +118,11 @@ inEachBrowser('The commands', (browser) => {
     assert.ok(await page.wired());
   });
 
-  it('opens the dialog focused at a tap while the page still loads, runs once it is there; a finger reaches the end of the box', async (t) => {
-    const loading = await serveSite();
-    const releases = ['main.mjs', 'collatz.wasm'].map((name) => loading.hold(name));
+  // A tablet on the site, its window shown, with each file named held back until the function
+  // returned for it is called.
+  async function loadingTablet(t, ...names) {
+    const loading = await serveSite(siteFolder);
+    const releases = names.map((name) => loading.hold(name));
     const tablet = await browser.launch({ width: 820, height: 1100, touch: true });
     t.after(async () => {
       releases.forEach((release) => release());
@@ -127,11 +131,20 @@ inEachBrowser('The commands', (browser) => {
     });
     await tablet.goto(loading.url);
     await tablet.until(() => document.querySelector('button')?.getClientRects().length);
+    return [tablet, ...releases];
+  }
+
+  it('opens the dialog focused at a tap while the page still loads and runs the answer once the engine is there; a second tap meanwhile opens nothing; a finger reaches the end of the box', async (t) => {
+    const [tablet, releaseModules, releaseEngine] = await loadingTablet(t, 'main.mjs', 'collatz.wasm');
     await tablet.run(() => addEventListener('click', () => { window.focusedInClick = document.activeElement.id; }));
     await tablet.tap(texts.experimentCaption);
     assert.equal(await tablet.run(() => window.focusedInClick), 'inputField');
     await tablet.keys('8400511', 'Enter');
-    releases.forEach((release) => release());
+    releaseModules();
+    await tablet.wired();
+    await tablet.tap(texts.experimentCaption);
+    assert.deepEqual(await tablet.run(seen), [null, '', '']);
+    releaseEngine();
     assert.deepEqual(await tablet.settled(), afterRun(8400511));
     if (tablet.touch) {
       const box = await tablet.run(() => JSON.parse(JSON.stringify(document.querySelector('textarea').getBoundingClientRect())));
@@ -143,5 +156,17 @@ inEachBrowser('The commands', (browser) => {
       }
       assert.ok(await tablet.run(atEnd));
     }
+  });
+
+  it('asks again once the page has loaded after a dialog opened early was closed with Escape', async (t) => {
+    const [tablet, ...releases] = await loadingTablet(t, 'main.mjs', 'collatz.wasm');
+    await tablet.tap(texts.experimentCaption);
+    await tablet.asking();
+    await tablet.keys('Escape');
+    releases.forEach((release) => release());
+    await tablet.wired();
+    await tablet.asking();
+    await tablet.keys('3', 'Enter');
+    assert.deepEqual(await tablet.settled(), afterRun(3));
   });
 });
