@@ -103,7 +103,7 @@ inEachBrowser('Offline', (browser) => {
     await page.goto(one);
     await page.until(cacheNames);
     await page.goto(two);
-    await page.until(() => cacheNames().then((names) => names.length === 2));
+    await page.until((count) => navigator.serviceWorker.ready.then(() => caches.keys()).then((names) => names.length === count), 2);
 
     const broken = await publish(`${root}/two`, '（壊）');
     await rm(`${root}/two/${broken}/main.mjs`);
