@@ -111,7 +111,7 @@ class SeleniumPage extends Page {
     try {
       await this.driver.quit();
     } finally {
-      this.server.kill('SIGKILL'); // also a driver that answers nothing
+      killGroup(this.server); // also a driver that answers nothing, and the browser it started
     }
   }
 }
@@ -171,9 +171,18 @@ function boundedSession(port) {
   }));
 }
 
+// Ends a WebKitWebDriver and the MiniBrowser it started, which are a process group of their own.
+function killGroup(server) {
+  try {
+    process.kill(-server.pid, 'SIGKILL');
+  } catch {
+    // already gone
+  }
+}
+
 async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
   const port = 4444 + Math.floor(Math.random() * 1000);
-  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env } });
+  const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env }, detached: true });
   for (let tries = 0; ; ++tries) {
     try {
       const page = new SeleniumPage(boundedSession(port), server);
@@ -181,7 +190,7 @@ async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
       return page;
     } catch (error) {
       if (!error.message.includes('ECONNREFUSED') || tries === 50) {
-        server.kill('SIGKILL');
+        killGroup(server);
         throw error;
       }
       await new Promise((retry) => setTimeout(retry, 100)); // until the driver listens

@@ -59,8 +59,8 @@ inEachBrowser('The commands', (browser) => {
     await page.wired();
   });
   after(async () => {
-    await page.close();
     site.stop();
+    await page.close();
   });
 
   it('実　験 asks again after refused answers, Escape, キャンセル and the close button, and runs ２７', async () => {
@@ -126,8 +126,8 @@ inEachBrowser('The commands', (browser) => {
     const tablet = await browser.launch({ width: 820, height: 1100, touch: true });
     t.after(async () => {
       releases.forEach((release) => release());
-      await tablet.close();
       loading.stop();
+      await tablet.close();
     });
     await tablet.goto(loading.url);
     await tablet.until(() => document.querySelector('button')?.getClientRects().length);
