@@ -89,11 +89,13 @@ class SeleniumPage extends Page {
     Object.assign(this, { driver, server });
   }
 
-  // Now and then WebKitWebDriver leaves the first script after a browser's first navigation
-  // unanswered for good; until() gives up on it and asks again.
+  // The session does not wait for pages to load (WebKitWebDriver 2.54 leaves every script
+  // unanswered for good, now and then, after a navigation that waited for the page to become
+  // interactive): this waits until a new page at url is parsed, the page before marked as left.
   async goto(url) {
+    await this.run(() => { window.left = true; }).catch(() => {});
     await this.driver.get(url);
-    await this.until(() => true);
+    await this.until((address) => !window.left && location.href === address && document.readyState !== 'loading', url);
   }
 
   run(fn, ...args) { return this.driver.executeScript(typeof fn === 'string' ? fn : `return (${fn})(...arguments)`, ...args); }
@@ -166,7 +168,7 @@ function boundedSession(port) {
   });
   return WebDriver.createSession(executor, new Capabilities({
     browserName: 'MiniBrowser',
-    pageLoadStrategy: 'eager',
+    pageLoadStrategy: 'none',
     'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
   }));
 }
