@@ -25,4 +25,7 @@ if [ "${QT_QPA_PLATFORM:-}" = offscreen ] && [ -z "${QT_QPA_FONTDIR:-}" ]; then
     export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/opentype/ipafont-gothic
 fi
 [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
+# The previous test's wineserver lingers a few seconds before it ends; a client that reaches it as
+# it ends fails at once ("recvmsg: Connection reset by peer"). Wait for it to end first.
+wineserver -w
 exec wine "$@"
