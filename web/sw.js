@@ -9,8 +9,10 @@
 //   taken from the browser's cache rather than loaded again.
 // - A new version takes over as soon as it is kept, so that a reload gets it even where the tab
 //   never closes; a page still open on the version before goes on being answered from that
-//   version's cache, which is kept until the next one. Older ones are removed.
-// - The page answers at the folder and at index.html, with any query.
+//   version's cache, which is kept until the next one. Older ones are removed, and so are this
+//   copy's entries in the caches of the release before caches were named after their scope.
+// - The page is kept from whichever of the folder and index.html the host answers, and answers at
+//   both, with any query.
 const folder = {{folder}};
 const files = {{files}};
 const { scope } = self.registration;
@@ -19,10 +21,9 @@ const cacheName = ours + folder;
 
 // The answer to address, if it is a success and, for the page, this version's; a copy of it, so
 // that one the server redirected to may answer a navigation.
-async function goodAnswer(address, cache) {
+async function goodAnswer(address, cache, isPage = false) {
   const answer = await fetch(address, { cache });
   const body = await answer.arrayBuffer();
-  const isPage = address === './';
   const type = answer.headers.get('Content-Type') ?? '';
   if (!answer.ok || isPage !== type.startsWith('text/html') ||
       (isPage && !new TextDecoder().decode(body).includes(`${folder}/`)))
@@ -30,8 +31,26 @@ async function goodAnswer(address, cache) {
   return new Response(body, { status: answer.status, statusText: answer.statusText, headers: answer.headers });
 }
 
-// The page from the browser's cache, if that is this version's, or else from the server.
-const thisVersionsPage = () => goodAnswer('./', 'force-cache').catch(() => goodAnswer('./', 'reload'));
+// The page's path in the scope, if the address is the page's: the folder ('') or index.html.
+const pagePath = (url) => {
+  const path = new URL(url).pathname.slice(new URL(scope).pathname.length);
+  return url.startsWith(scope) && ['', 'index.html'].includes(path) ? path : undefined;
+};
+
+// The page, this version's, from the browser's cache if it is there, or else from the server: first
+// at the address the visitor's page came from, then at the folder and at index.html, for a host may
+// answer only one of them.
+async function thisVersionsPage() {
+  const windows = await self.clients.matchAll({ type: 'window', includeUncontrolled: true });
+  const seen = windows.map(({ url }) => pagePath(url)).filter((path) => path !== undefined);
+  const addresses = [...new Set([...seen, '', 'index.html'].map((path) => path || './'))];
+  let failure;
+  for (const cache of ['force-cache', 'reload']) {
+    for (const address of addresses)
+      try { return await goodAnswer(address, cache, true); } catch (error) { failure = error; }
+  }
+  throw failure;
+}
 
 // Every answer is had before any is kept; a cache that was not there before goes again if keeping
 // them fails.
@@ -50,10 +69,23 @@ async function keep() {
 
 self.addEventListener('install', (event) => event.waitUntil(keep().then(() => self.skipWaiting())));
 
+// Caches named before caches were named after their scope ("collatz-<version>") hold the pages and
+// versions' files of every copy on the server: this copy's entries go, another copy's stay.
+async function forgetUnscoped(name) {
+  const cache = await caches.open(name);
+  const entries = await cache.keys();
+  const ourEntries = entries.filter(({ url }) => pagePath(url) !== undefined ||
+    (url.startsWith(scope) && /^v-[^/]+\/[^/]+$/.test(url.slice(scope.length).split('?')[0])));
+  await Promise.all(ourEntries.map((request) => cache.delete(request)));
+  if (ourEntries.length === entries.length)
+    await caches.delete(name);
+}
+
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys().then((names) => {
     const older = names.filter((name) => name.startsWith(ours) && name !== cacheName);
-    return Promise.all(older.slice(0, -1).map((name) => caches.delete(name)));
+    return Promise.all([...older.slice(0, -1).map((name) => caches.delete(name)),
+      ...names.filter((name) => name.startsWith('collatz-')).map(forgetUnscoped)]);
   }));
 });
 
@@ -72,7 +104,6 @@ self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || !request.url.startsWith(scope))
     return;
-  const path = new URL(request.url).pathname.slice(new URL(scope).pathname.length);
-  const isPage = request.mode === 'navigate' && ['', 'index.html'].includes(path);
+  const isPage = request.mode === 'navigate' && pagePath(request.url) !== undefined;
   event.respondWith(kept(isPage ? './' : request).then((answer) => answer ?? fetch(request)));
 });

@@ -2,6 +2,7 @@
 // nor answers a dialog that opened while the key was down (the user never saw it).
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 class FreshKeysOnly : public QObject {
@@ -11,4 +12,8 @@ public:
 protected:
     // Installed on the application, it sees each key event once, as it reaches its window.
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // When each key was last let go, in the window system's time.
+    QHash<int, quint64> m_released;
 };

@@ -2,7 +2,9 @@
 // all, so that with the server gone the page runs at every address a teacher may hand out; an error
 // from the server while the copy is made leaves no copy; a new version, a text changed, reaches a
 // returning visitor whole by the second reload, a broken one leaves nothing, and of older versions
-// only the one before is kept; two copies of the site on one server keep their own copies.
+// only the one before is kept; two copies of the site on one server keep their own copies; a host
+// that answers index.html but not its folder gets a copy all the same, and the caches of the release
+// before lose this copy's entries.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
@@ -91,6 +93,28 @@ inEachBrowser('Offline', (browser) => {
     answerAgain();
     await page.goto(site.url);
     assert.ok(await page.wired());
+  });
+
+  it('keeps its copy where the host answers index.html but not the folder, and takes its own entries out of the caches of the release before', async (t) => {
+    const site = await serveSite(siteFolder);
+    site.refuse('/', 404);
+    const release = site.hold('collatz.wasm');
+    t.after(() => { release(); site.stop(); });
+    await page.goto(`${site.url}index.html`);
+    await page.wired();
+    const entries = { 'collatz-1': ['', 'v-1/main.mjs', 'two/', 'two/v-1/main.mjs'], 'collatz-2': ['', 'index.html', 'v-2/engine.mjs'] };
+    await page.run((url, entries) => Promise.all(Object.entries(entries).map(async ([name, paths]) => {
+      const cache = await caches.open(name);
+      await Promise.all(paths.map((path) => cache.put(url + path, new Response('old'))));
+    })), site.url, entries);
+    release();
+    await page.until(() => navigator.serviceWorker.ready.then(() => caches.keys()).then((names) => names.length === 2 && names));
+    const left = await page.run((url) => caches.keys().then((names) => Promise.all(names.map(async (name) =>
+      [name, (await (await caches.open(name)).keys()).map((request) => request.url.slice(url.length))]))), site.url);
+    assert.deepEqual(left.find(([name]) => name.startsWith('collatz-')), ['collatz-1', ['two/', 'two/v-1/main.mjs']]);
+    site.stop();
+    for (const address of ['', 'index.html', '?class=2'])
+      assert.ok(await page.goto(site.url + address).then(() => page.wired()), address);
   });
 
   it('brings a changed text whole by the second reload, leaves nothing of a broken version, keeps the version before and the other copy on the server', async (t) => {

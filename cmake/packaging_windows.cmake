@@ -39,7 +39,7 @@ endforeach()
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME collatz-${PROJECT_VERSION}-win64)
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging_windows_names.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/packaging_windows_names.cmake)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Collatz)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Collatz)
 # A 64-bit, Unicode installer: it writes to the 64-bit Program Files and registry, and shows the
