@@ -14,8 +14,9 @@ else
     prefix=$1
 fi
 id=jp.veltrum.Collatz
-for file in bin/collatz share/{applications/$id.desktop,metainfo/$id.metainfo.xml} share/doc/collatz/copyright \
-            share/icons/hicolor/{32x32/apps/$id.png,scalable/apps/$id.svg} share/collatz/{pinpon,endpinpon}.wav; do
+for file in bin/collatz share/{applications/$id.desktop,metainfo/$id.metainfo.xml} share/doc/collatz/{copyright,changelog.gz} \
+            share/icons/hicolor/{32x32/apps/$id.png,scalable/apps/$id.svg} share/collatz/{pinpon,endpinpon}.wav \
+            share/man/{,ja/}man1/collatz.1.gz; do
     [ -s "$prefix/$file" ] || fail "$prefix/$file is not installed"
 done
 log=$(cd / && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='collatz.*.debug=true' timeout --preserve-status -s TERM 3 "$prefix/bin/collatz" 2>&1)
