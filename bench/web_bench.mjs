@@ -2,7 +2,10 @@
 //   node bench/web_bench.mjs [site folder] [runs]
 // - weight: every request of a first visit in a new profile, the service worker's offline copy
 //   included, as the server saw them, with the bytes of each file gzipped (-9), as a web server
-//   would send them; and the one-file page's size;
+//   would send them; the page's first answer as served uncompressed, which fails the bench past
+//   14,000 bytes (a new connection's first flight is ten packets, about 14,600 bytes: past it a
+//   server that does not compress needs another round trip before the window paints); and the
+//   one-file page's size;
 // - Lighthouse 12's mobile preset (simulated slow 4G, a four times slower CPU): FCP, LCP, TBT and CLS;
 // - from navigation to the statement on screen, at 100 ms latency and 10 Mbit/s through the
 //   DevTools protocol's network emulation, in a new profile each run.
@@ -17,6 +20,7 @@ const folder = process.argv[2] ?? process.env.COLLATZ_SITE;
 const runs = Number(process.argv[3] ?? 3);
 const chromium = browsers.find(({ name }) => name === 'chromium');
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const firstFlight = 14000;
 const kilobytes = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 const gzipped = async (file) => gzipSync(await readFile(`${folder}${file}`), { level: 9 }).length;
 
@@ -35,6 +39,12 @@ async function firstVisit() {
   const oneFile = (await readdir(folder)).find((name) => /^collatz-.*\.html$/.test(name));
   const oneFileSize = oneFile ? `; ${oneFile} ${kilobytes((await stat(`${folder}/${oneFile}`)).size)}, ${kilobytes(await gzipped(`/${oneFile}`))} gzipped` : '';
   console.log(`first visit: ${site.requests.length} requests, ${kilobytes(bytes)} gzipped; fetched twice: ${twice.join(' ') || 'none'}${oneFileSize}`);
+  const firstAnswer = (await stat(`${folder}/index.html`)).size;
+  console.log(`the page's first answer: ${firstAnswer} bytes uncompressed, ${await gzipped('/index.html')} gzipped`);
+  if (firstAnswer > firstFlight) {
+    console.error(`the page's first answer is over ${firstFlight} bytes: it no longer fits a first flight`);
+    process.exitCode = 1;
+  }
 }
 
 async function lighthouseRuns() {

@@ -34,11 +34,13 @@ function fill(template, values, escape) {
   });
 }
 
+const esbuild = process.env.COLLATZ_ESBUILD || 'esbuild';
+
 // main.mjs and every module it imports bundled into one module, and the names of those modules.
 async function bundle() {
   const out = await mkdtemp(`${tmpdir()}/page-`);
   try {
-    execFileSync(process.env.COLLATZ_ESBUILD || 'esbuild', ['main.mjs', '--bundle', '--format=esm', '--charset=utf8', '--minify',
+    execFileSync(esbuild, ['main.mjs', '--bundle', '--format=esm', '--charset=utf8', '--minify',
       '--log-level=warning', `--outfile=${out}/page.js`, `--metafile=${out}/meta.json`], { cwd: fileURLToPath(source('.')), stdio: 'inherit' });
     const { inputs } = JSON.parse(await readFile(`${out}/meta.json`, 'utf8'));
     return { script: (await readFile(`${out}/page.js`, 'utf8')).trimEnd(), modules: Object.keys(inputs) };
@@ -100,10 +102,16 @@ function manifest() {
   }, null, 2);
 }
 
+// Text that the page holds inline, minified as the bundle is: the page as served uncompressed must
+// fit a new connection's first flight (ten packets), so that the window paints after one round trip
+// from a server that does not compress.
+const minified = (text, loader) => execFileSync(esbuild, [`--loader=${loader}`, '--minify', '--charset=utf8', '--log-level=warning'],
+  { input: text, encoding: 'utf8' }).trimEnd();
+
 const template = await readFile(source('index.html'), 'utf8');
-const style = designStyle(template) + await readFile(source('style.css'), 'utf8');
+const style = minified(designStyle(template) + await readFile(source('style.css'), 'utf8'), 'css');
 // The site's own first script, inline in its page, and the service worker's template.
-const pageScript = await readFile(source('load.js'), 'utf8');
+const pageScript = minified(await readFile(source('load.js'), 'utf8'), 'js');
 const workerTemplate = await readFile(source('sw.js'), 'utf8');
 const { script, modules } = await bundle();
 const problemStatement = ['<br>', ...design.problemStatement].map((line) => `<div>${line === '<br>' ? line : html(line)}</div>`).join('');
