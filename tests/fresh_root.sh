@@ -3,37 +3,25 @@
 # made; a step fails when any of its commands fails; a run ended from outside ends at once; and
 # however it ends, its root and the processes in it go, also where TMPDIR is spelled with a
 # trailing slash. Needs root and the base root of Debian 13, which a run of fresh_root made.
-#   tests/fresh_root.sh
 set -u
-fresh_root=$(cd "$(dirname "$0")/.." && pwd)/tools/fresh_root
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export TMPDIR=$tmp/
-passed=0 failed=0
-check() { # what, then the command that holds when it is right
-    if eval "$2"; then passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi
-}
-left() { compgen -G "$tmp/fresh-*/root" >/dev/null; }
-living() { for process in /proc/[0-9]*; do [[ $(readlink "$process/root" 2>/dev/null) != "$tmp"/* ]] || return 0; done; return 1; }
+fresh_root=$(dirname "$0")/../tools/fresh_root
+export TMPDIR=$(mktemp -d)/
+trap 'rm -rf "$TMPDIR"' EXIT
+failed=0
+check() { eval "$2" || { echo "FAIL: $1"; failed=$((failed + 1)); }; }
+gone() { ! compgen -G "${TMPDIR}fresh-*/root" >/dev/null; }
 
 timeout 10 "$fresh_root" 13 tset 2>/dev/null
-check "an unknown step is refused" "[ $? -eq 2 ]"
-check "a refused run makes nothing" "! compgen -G '$tmp/fresh-*' >/dev/null"
+check "an unknown step is refused, and nothing made" "[ $? -eq 2 ] && ! compgen -G '${TMPDIR}fresh-*'"
+"$fresh_root" 13 'sh=false; true' &>/dev/null
+check "a step whose first command fails has failed, and its root is gone" "[ $? -ne 0 ] && gone"
 
-"$fresh_root" 13 'sh=false; true' >/dev/null 2>&1
-check "a step whose first command fails has failed" "[ $? -ne 0 ]"
-check "the failed run's root is gone" "! left"
-
-"$fresh_root" 13 'sh=sleep 600' >"$tmp/ended.log" 2>&1 &
-run=$!
-for _ in $(seq 60); do grep -q '^== trixie: sh' "$tmp/ended.log" && break; sleep 1; done
+"$fresh_root" 13 'sh=sleep 600' &>"${TMPDIR}run.log" &
+for _ in $(seq 60); do grep -q '^== trixie: sh' "${TMPDIR}run.log" && break; sleep 1; done
 sleep 2
-kill -TERM $run
-for _ in $(seq 30); do kill -0 $run 2>/dev/null || break; sleep 1; done
-check "a run ended from outside ends within 30 s" "! kill -0 $run 2>/dev/null"
-check "its root is gone" "! left"
-check "no process is left in it" "! living"
-kill -KILL $run 2>/dev/null
-
-echo "$passed passed, $failed failed"
+kill -TERM $!
+timeout 30 tail --pid=$! -f /dev/null
+check "a run ended from outside ends at once, and its root is gone" "! kill -0 $! 2>/dev/null && gone"
+check "no process is left in it" "! ls -l /proc/[0-9]*/root 2>/dev/null | grep -qF '${TMPDIR%/}'"
+echo "$((4 - failed)) passed, $failed failed"
 [ $failed -eq 0 ]

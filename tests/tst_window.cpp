@@ -78,12 +78,11 @@ QString shown(QWidget* dialog)
 void holdEnter(QWidget* window)
 {
     QKeyEvent marked(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-    release.setTimestamp(4711);
-    press.setTimestamp(4711);
-    for (QKeyEvent* event : {&marked, &release, &press})
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, {}), press(QEvent::KeyPress, Qt::Key_Return, {});
+    for (QKeyEvent* event : {&marked, &release, &press}) {
+        event->setTimestamp(4711);
         QCoreApplication::sendEvent(window->windowHandle(), event);
+    }
 }
 
 } // namespace
