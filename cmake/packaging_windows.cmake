@@ -1,6 +1,7 @@
 # What a Windows user gets, in one folder: collatz.exe, the Qt DLLs and plugins it loads and
 # nothing else of Qt, the MinGW runtime, the chimes and the licences of all of it. cpack packs the
-# folder twice: collatz-<version>-win64-setup.exe, an NSIS installer, and collatz-<version>-win64.zip.
+# folder twice: collatz-<version>-win64-setup.exe, an NSIS installer, and collatz-<version>-win64.zip;
+# the msi target a third time, as collatz-<version>-win64.msi, a Windows Installer package.
 
 # Qt's DLLs that the program and its plugins import (Qt Multimedia imports Qt Network), and the
 # plugins Qt loads at run time: the Windows platform, its native style, the sound backend. The
@@ -59,3 +60,18 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # The uninstaller removes the program's registry key but leaves the vendor's key above it; it is
 # removed too once empty. (These commands run last in the uninstaller, after the key's removal.)
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
+
+# The NSIS installer and the Windows Installer package put the program in the same folder: one of
+# them at a time, so that neither leaves a second copy nor takes files from under the other's
+# uninstaller. The package keeps a value of its own in the registry, which the installer looks for;
+# the package looks for the installer's uninstall entry (make_msi.sh).
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "
+  ReadRegDWORD $0 HKLM 'Software\\${CPACK_PACKAGE_VENDOR}\\Collatz (Windows Installer)' 'MenuEntry'
+  StrCmp $0 '' +3
+    MessageBox MB_OK|MB_ICONSTOP 'コラッツの問題は、Windows インストーラー（.msi）で入れたものがすでにあります。先にそれをアンインストールしてください。' /SD IDOK
+    Abort
+")
+
+# The Windows Installer package, made from the built program (cmake --build . --target msi).
+add_custom_target(msi COMMAND ${PROJECT_SOURCE_DIR}/tools/windows/make_msi.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
+                  ${CMAKE_BINARY_DIR}/collatz-${PROJECT_VERSION}-win64.msi VERBATIM)

@@ -6,6 +6,7 @@
 // (zoom) or minimum font size (minimumFontSize), Firefox's text scale (textScale).
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, writeFile } from 'node:fs/promises';
+import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { describe } from 'node:test';
 import puppeteer from 'puppeteer-core';
@@ -182,8 +183,17 @@ function killGroup(server) {
   }
 }
 
+// A port that nothing on this machine listens on now, as the system picks it: a port picked at
+// random may be another test run's driver (two runs side by side), which then takes the session.
+const freePort = () => new Promise((picked, failed) => {
+  const probe = createServer().on('error', failed).listen(0, '127.0.0.1', () => {
+    const { port } = probe.address();
+    probe.close(() => picked(port));
+  });
+});
+
 async function launchWebKit({ width = 760, height = 600, env = {} } = {}) {
-  const port = 4444 + Math.floor(Math.random() * 1000);
+  const port = await freePort();
   const server = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env: { ...process.env, ...env }, detached: true });
   for (let tries = 0; ; ++tries) {
     try {
