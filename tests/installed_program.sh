@@ -14,7 +14,7 @@ else
     prefix=$1
 fi
 id=jp.veltrum.Collatz
-for file in bin/collatz share/{applications/$id.desktop,metainfo/$id.metainfo.xml} share/doc/collatz/{copyright,changelog.gz} \
+for file in bin/collatz share/{applications/$id.desktop,metainfo/$id.metainfo.xml} share/doc/collatz/{copyright,changelog.gz,guide-ja.html} \
             share/icons/hicolor/{32x32/apps/$id.png,scalable/apps/$id.svg} share/collatz/{pinpon,endpinpon}.wav \
             share/man/{,ja/}man1/collatz.1.gz; do
     [ -s "$prefix/$file" ] || fail "$prefix/$file is not installed"

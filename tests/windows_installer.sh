@@ -28,12 +28,16 @@ wine "$tmp"/package/collatz-*-win64-setup.exe /S || fail "the silent install fai
 wineserver -w # the registry is on disk once the server has ended
 folder="$WINEPREFIX/drive_c/Program Files/Collatz"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/コラッツの問題"
-uninstall_key='\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Collatz\]'
-[ -f "$folder/collatz.exe" ] || fail "no collatz.exe in $folder"
-[ -f "$menu/コラッツの問題.lnk" ] || fail "no Start menu entry コラッツの問題"
-# The registry keeps names as \x escapes of UTF-16: コラッツの問題.
-grep -A9 "$uninstall_key" "$WINEPREFIX/system.reg" | grep -qF '"DisplayName"="\x30b3\x30e9\x30c3\x30c4\x306e\x554f\x984c"' ||
-    fail "コラッツの問題 is not in the list of programs"
+users_menu_entry="$WINEPREFIX/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/コラッツの問題.lnk"
+# The versions of コラッツの問題 in the list of programs, each under the key that ends in $1. The
+# registry keeps names as \x escapes of UTF-16.
+listed() {
+    grep -A12 "^\\[Software\\\\\\\\Microsoft\\\\\\\\Windows\\\\\\\\CurrentVersion\\\\\\\\Uninstall\\\\\\\\$1" "$WINEPREFIX/system.reg" |
+        grep -A8 -F '"DisplayName"="\x30b3\x30e9\x30c3\x30c4\x306e\x554f\x984c"' | grep '^"DisplayVersion"'
+}
+[ -f "$folder/collatz.exe" ] && [ -f "$folder/guide-ja.html" ] || fail "no collatz.exe or guide in $folder"
+[ -f "$menu/コラッツの問題.lnk" ] || fail "no Start menu entry"
+[ -n "$(listed Collatz)" ] || fail "not in the list of programs"
 
 # The installed program starts and shows its window: a DLL or plugin missing from the package would
 # stop it first.
@@ -45,7 +49,7 @@ starts() {
 }
 starts "from the installer"
 wine msiexec /i "$tmp/package/$version.msi" /qn
-[ $? -eq $((1603 % 256)) ] || fail "the package did not refuse to install beside the installer's copy" # 1603, as Unix keeps it
+[ $? -eq $((1603 % 256)) ] || fail "the package installed beside the installer's copy" # 1603, as Unix keeps it
 
 wine "$folder/Uninstall.exe" /S || fail "the silent uninstall failed"
 for _ in $(seq 100); do [ -e "$folder" ] || break; sleep 0.2; done # it goes on from a copy of itself
@@ -56,21 +60,17 @@ wineserver -w
 
 # The package: an earlier version, then this one over it, in place. Wine's Windows Installer puts a
 # per-machine package's menu entry in the installing user's menu (Windows, in all users').
-wine msiexec /i "$tmp/package/0.9.0.msi" /qn || fail "the earlier package did not install"
-wine msiexec /i "$tmp/package/$version.msi" /qn || fail "the package did not install over the earlier one"
+wine msiexec /i "$tmp/package/0.9.0.msi" /qn || fail "no earlier package installed"
+wine msiexec /i "$tmp/package/$version.msi" /qn || fail "no upgrade"
 wineserver -w
-entries=$(grep -A12 '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\{' "$WINEPREFIX/system.reg" |
-          grep -A8 -F '"DisplayName"="\x30b3\x30e9\x30c3\x30c4\x306e\x554f\x984c"' | grep '^"DisplayVersion"')
-[ "$entries" = "\"DisplayVersion\"=\"$version\"" ] || fail "the list of programs holds, of コラッツの問題: $entries"
+[ "$(listed '{')" = "\"DisplayVersion\"=\"$version\"" ] || fail "the list of programs holds: $(listed '{')"
 [ -f "$folder/collatz.exe" ] || fail "the package put no collatz.exe in $folder"
-compgen -G "$WINEPREFIX/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/コラッツの問題.lnk" >/dev/null ||
-    fail "the package made no Start menu entry コラッツの問題"
+compgen -G "$users_menu_entry" >/dev/null || fail "the package made no Start menu entry"
 starts "from the package"
 wine "$tmp"/package/collatz-*-win64-setup.exe /S && fail "the installer installed beside the package's copy"
 wine msiexec /x "$tmp/package/$version.msi" /qn || fail "the package's silent removal failed"
 wineserver -w
 [ ! -e "$folder" ] || fail "left behind by the package: $(find "$folder")"
-! compgen -G "$WINEPREFIX/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/コラッツの問題.lnk" ||
-    fail "the package's Start menu entry is left behind"
+! compgen -G "$users_menu_entry" || fail "the package's Start menu entry is left behind"
 ! grep -il 'collatz\|\\x30b3\\x30e9\\x30c3' "$WINEPREFIX"/*.reg || fail "registry entries are left behind by the package"
 echo "installed, ran and uninstalled under $(wine --version), with the installer and with the package"

@@ -4,6 +4,7 @@
 // - three-browsers.png: the window after 27 in chromium, firefox-esr and WebKitGTK (beside the
 //   desktop window's desktop.png, where the desktop folder has one);
 // - screens.png: chromium at the classroom's screen sizes and zooms, the input dialog open;
+// - tablet.png: chromium at an iPad's size held upright, after 27;
 // - faces.png: the window in each browser with each Japanese face alone (beside the desktop
 //   window's desktop-<face>.png).
 import { execFileSync } from 'node:child_process';
@@ -58,6 +59,8 @@ for (const browser of browsers) {
 montage(afterRun, 'three-browsers.png', afterRun.length);
 
 const chromium = browsers.find(({ name }) => name === 'chromium');
+// The page on an iPad held upright, after 27, as the guide for teachers shows it.
+await shoot(chromium, classroomViews.find(({ touch, width }) => touch && width < 1000), `${out}/tablet.png`, { typed: '27', crop: false });
 const screens = [];
 for (const view of classroomViews) {
   const name = `${view.width}x${view.height}${view.zoom ? `-${view.zoom * 100}` : ''}`;

@@ -1,6 +1,6 @@
 // Puts the page together at build time, from the window's shared design (what describe_window wrote)
 // and the files the build made:
-//   node make_page.mjs <design.json> <site folder> <one-file page> <engine.wasm> <apple icon> <icon> <large icon>
+//   node make_page.mjs <design.json> <site folder> <one-file page> <engine.wasm> <apple icon> <icon> <large icon> <maskable icon>
 // The site, for any static web server: index.html, the whole window in HTML and CSS with its texts,
 // places and colours, so that the first answer shows it before any script runs; the service
 // worker; and under v-<version>/ the modules that main.mjs imports, the engine, the manifest and
@@ -83,6 +83,10 @@ function usualPanelSize() {
   return size;
 }
 
+// The app as a browser installs it. Its identity is its folder, so that copies in two folders of one
+// server are two apps: the start address, which a browser takes for the identity where the manifest
+// names none, and the id that the service worker adds, which only it can know (a copy may be put in
+// any folder, and an id is read against the server's root).
 function manifest() {
   const { texts, colours } = design;
   return JSON.stringify({
@@ -97,7 +101,7 @@ function manifest() {
     theme_color: colours.window,
     icons: icons.slice(1).map((icon) => {
       const side = /(\d+)\.png$/.exec(icon)[1];
-      return { src: basename(icon), sizes: `${side}x${side}`, type: 'image/png' };
+      return { src: basename(icon), sizes: `${side}x${side}`, type: 'image/png', purpose: icon.includes('maskable') ? 'maskable' : 'any' };
     }),
   }, null, 2);
 }

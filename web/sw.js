@@ -13,6 +13,7 @@
 //   copy's entries in the caches of the release before caches were named after their scope.
 // - The page is kept from whichever of the folder and index.html the host answers, and answers at
 //   both, with any query.
+// - The manifest is given the id that names the app by this copy's folder.
 const folder = {{folder}};
 const files = {{files}};
 const { scope } = self.registration;
@@ -100,10 +101,23 @@ async function kept(request) {
   return undefined;
 }
 
+// The manifest, with the id that names the app by its folder, the scope's path.
+async function withIdentity(request) {
+  const answer = await fetch(request);
+  if (!answer.ok)
+    return answer;
+  const manifest = { ...(await answer.json()), id: new URL(scope).pathname };
+  return new Response(JSON.stringify(manifest), { headers: answer.headers });
+}
+
 self.addEventListener('fetch', (event) => {
   const { request } = event;
   if (request.method !== 'GET' || !request.url.startsWith(scope))
     return;
+  if (new URL(request.url).pathname.endsWith(`/${folder}/manifest.webmanifest`)) {
+    event.respondWith(withIdentity(request));
+    return;
+  }
   const isPage = request.mode === 'navigate' && pagePath(request.url) !== undefined;
   event.respondWith(kept(isPage ? './' : request).then((answer) => answer ?? fetch(request)));
 });

@@ -4,7 +4,8 @@
 // returning visitor whole by the second reload, a broken one leaves nothing, and of older versions
 // only the one before is kept; two copies of the site on one server keep their own copies; a host
 // that answers index.html but not its folder gets a copy all the same, and the caches of the release
-// before lose this copy's entries.
+// before lose this copy's entries; chromium finds the page installable as an app named by its
+// folder, with a maskable icon.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
@@ -44,7 +45,7 @@ async function publish(folder, mark) {
   const work = await mkdtemp(`${tmpdir()}/version-`);
   await writeFile(`${work}/design.json`, JSON.stringify(design));
   execFileSync(process.execPath, [fileURLToPath(new URL('../../web/make_page.mjs', import.meta.url)), `${work}/design.json`, `${work}/site`,
-    `${work}/collatz.html`, `${built}/collatz.wasm`, ...[180, 192, 512].map((side) => `${built}/icon-${side}.png`)]);
+    `${work}/collatz.html`, `${built}/collatz.wasm`, ...['180', '192', '512', 'maskable-512'].map((name) => `${built}/icon-${name}.png`)]);
   await cp(`${work}/site`, folder, { recursive: true });
   const version = (await readdir(`${work}/site`)).find((name) => name.startsWith('v-'));
   await rm(work, { recursive: true });
@@ -56,7 +57,7 @@ inEachBrowser('Offline', (browser) => {
   before(async () => { page = await browser.launch(); });
   after(() => page.close());
 
-  it('fetches every file once and keeps them all, from a host that answers index.html but not its folder, leaves only other copies in the old caches, then runs offline at every address', async (t) => {
+  it('keeps every file, fetched once, from a host that answers only index.html, clears the old caches of it, runs offline', async (t) => {
     const site = await serveSite(siteFolder);
     site.refuse('/', 404);
     const release = site.hold('collatz.wasm'); // the worker is registered once the engine is there
@@ -103,7 +104,7 @@ inEachBrowser('Offline', (browser) => {
     assert.ok(await page.wired());
   });
 
-  it('brings a changed text whole by the second reload, leaves nothing of a broken version, keeps the version before and the other copy on the server', async (t) => {
+  it('brings a new version whole, nothing of a broken one, keeps the one before and the other copy, each an app of its own', async (t) => {
     const root = await mkdtemp(`${tmpdir()}/copies-`);
     for (const copy of ['one', 'two'])
       await cp(siteFolder, `${root}/${copy}`, { recursive: true });
@@ -114,6 +115,14 @@ inEachBrowser('Offline', (browser) => {
     await page.until(cacheNames);
     await page.goto(two);
     await page.until((count) => navigator.serviceWorker.ready.then(() => caches.keys()).then((names) => names.length === count), 2);
+    if (browser.name === 'chromium') { // its own check of an app to install, as an administrator's console installs it
+      await page.goto(two); // now through the worker
+      const cdp = await page.page.createCDPSession();
+      const { manifest, data } = await cdp.send('Page.getAppManifest');
+      const { id, icons } = JSON.parse(data);
+      assert.deepEqual([(await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, id, manifest.id, manifest.scope], [[], '/two/', two, two]);
+      assert.ok(icons.some(({ purpose }) => purpose === 'maskable'));
+    }
 
     const broken = await publish(`${root}/two`, '（壊）');
     await rm(`${root}/two/${broken}/main.mjs`);
