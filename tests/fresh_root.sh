@@ -13,15 +13,15 @@ gone() { ! compgen -G "${TMPDIR}fresh-*/root" >/dev/null; }
 
 timeout 10 "$fresh_root" 13 tset 2>/dev/null
 check "an unknown step refused, nothing made" "[ $? -eq 2 ] && ! compgen -G '${TMPDIR}fresh-*'"
-"$fresh_root" 13 'sh=false; true' &>/dev/null
-check "a failed first command fails its step; the root goes" "[ $? -ne 0 ] && gone"
+"$fresh_root" 13 'sh=false; true' &>"${TMPDIR}failed.log"
+check "a failed first command fails its step; the root goes" "[ $? -ne 0 ] && grep -q '^sh=false; true FAILED' ${TMPDIR}failed.log && gone"
 
 "$fresh_root" 13 'sh=sleep 600' &>"${TMPDIR}run.log" &
 for _ in $(seq 60); do grep -q '^== trixie: sh' "${TMPDIR}run.log" && break; sleep 1; done
 sleep 2
 kill -TERM $!
 timeout 30 tail --pid=$! -f /dev/null
-check "a run ended from outside ends, its root and processes gone" \
-    "! kill -0 $! 2>/dev/null && gone && ! ls -l /proc/[0-9]*/root 2>/dev/null | grep -qF '${TMPDIR%/}'"
+check "a run ended from outside, in its step, ends, its root and processes gone" \
+    "grep -q '^== trixie: sh' ${TMPDIR}run.log && ! kill -0 $! 2>/dev/null && gone && ! ls -l /proc/[0-9]*/root 2>/dev/null | grep -qF '${TMPDIR%/}'"
 echo "$((3 - failed)) passed, $failed failed"
 [ $failed -eq 0 ]
