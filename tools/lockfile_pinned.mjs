@@ -29,8 +29,8 @@ export function taggedDependencies(lock, npa) {
   return Object.entries(lock.packages ?? {}).flatMap(([where, entry]) =>
     kinds.flatMap((kind) => Object.entries(entry[kind] ?? {}))
       .filter(([name, wanted]) => {
-        const spec = npa.resolve(name, wanted);
-        return (spec.subSpec ?? spec).type === 'tag';
+        const asked = npa.resolve(name, wanted);
+        return (asked.subSpec ?? asked).type === 'tag';
       })
       .map(([name, wanted]) => `${where || 'package.json'} asks for ${name}@${wanted}`));
 }
