@@ -31,9 +31,11 @@ inline constexpr design::Entry<std::string_view> all[] = {
     {"resetChime", "pinpon.wav"},
     {"endChime", "endpinpon.wav"},
 
-    // Short names for assistive technology.
+    // Short names for assistive technology, and what a screen reader is told once a sequence is
+    // shown (%1 is the start label's text).
     {"sequenceBoxName", "数列"},
     {"panelName", "問題の説明"},
+    {"sequenceShown", "%1、数列を表示しました。"},
 
     // The page's own: its name and description as an app, the name of a dialog's close button,
     // what it says where the program cannot run (%1 is the one-file page's name), and after the

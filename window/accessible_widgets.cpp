@@ -9,7 +9,7 @@ namespace {
 
 class PanelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PanelAccessible(ExplanationPanel* panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
+    explicit PanelAccessible(ExplanationPanel* panel) : QAccessibleWidget(panel, QAccessible::Pane) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -20,7 +20,8 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value)
+        // Readers speak a focused label's name and description: the description is the statement.
+        if (kind == QAccessible::Value || kind == QAccessible::Description)
             return panel()->text();
         return QAccessibleWidget::text(kind);
     }
@@ -79,5 +80,7 @@ QAccessibleInterface* accessibleWidget(const QString& className, QObject* object
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("ExplanationPanel") && object && object->isWidgetType())
         return new PanelAccessible(static_cast<ExplanationPanel*>(object));
+    if (className == QLatin1String("Announcer") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }

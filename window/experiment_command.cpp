@@ -1,6 +1,8 @@
-// 実　験: ask for a start value until one is accepted, show it, and run the sequence down to 1.
+// 実　験: ask for a start value until one is accepted, show it, run the sequence down to 1, and tell
+// a screen reader what was shown.
 #include "main_window.h"
 
+#include "announcer.h"
 #include "collatz.h"
 #include "layout.h"
 #include "sequence_box.h"
@@ -23,4 +25,5 @@ void MainWindow::onExperiment()
 
     collatz::runSequence(n, sequenceText,
                          [this](const std::string& text) { Text1->setText(QString::fromStdString(text)); });
+    announcer->announce(toQString(texts::text("sequenceShown")).arg(Label1->text()));
 }

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "announcer.h"
 #include "explanation_panel.h"
 #include "fixed_size.h"
 #include "fresh_keys_only.h"
@@ -106,6 +107,11 @@ void MainWindow::setupControls()
     Picture1 = named(new ExplanationPanel(this), "Picture1");
     Picture1->setFont(japaneseFont());
     Picture1->setAccessibleName(toQString(texts::text("panelName")));
+    // Tab reaches the statement, as it reaches a picture box, so that a screen reader reads it; it
+    // shows no focus, as a picture box does not.
+    Picture1->setFocusPolicy(Qt::TabFocus);
+
+    announcer = new Announcer(this);
 
     // Each control at its place in the table, found by its name.
     for (const auto& [name, twips] : layout::places) {
@@ -116,7 +122,7 @@ void MainWindow::setupControls()
 
 void MainWindow::setupTabOrder()
 {
-    // The label and the panel take no focus; the chain keeps their place all the same.
+    // The label takes no focus; the chain keeps its place all the same.
     QWidget::setTabOrder(Command1, Label1);
     QWidget::setTabOrder(Label1, Text1);
     QWidget::setTabOrder(Text1, Command2);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class Announcer;
 class ExplanationPanel;
 class QLabel;
 class QPushButton;
@@ -32,6 +33,7 @@ public:
     QPushButton* Command3 = nullptr; // 初期化
     ExplanationPanel* Picture1 = nullptr;
     std::unique_ptr<MediaControl> MMControl1; // plays the chimes; it has nothing to show
+    Announcer* announcer = nullptr;           // tells a screen reader what an experiment showed
 
     // State shared by the commands.
     QString enteredText;

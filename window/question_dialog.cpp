@@ -36,6 +36,8 @@ QuestionDialog::QuestionDialog(const QString& prompt, const QString& title, QWid
 {
     setWindowTitle(title);
     setModal(true);
+    // Readers speak a dialog's description as it opens; its label alone they may pass over.
+    setAccessibleDescription(prompt);
 
     auto* label = new QLabel(prompt, this);
     auto* buttons = new QDialogButtonBox(this);
