@@ -123,7 +123,7 @@ private slots:
         const QStringList captions{w.Command1->text(), w.Command2->text(), w.Command3->text(), w.Label1->text(), w.Text1->text()};
         QCOMPARE(captions, QStringList({"実\u3000験", "終了", "初期化", "", ""}));
         QCOMPARE(QApplication::focusWidget(), w.Command1);
-        for (QWidget* next : QList<QWidget*>{w.Text1, w.Command2, w.Command3, w.Command1}) {
+        for (QWidget* next : QList<QWidget*>{w.Text1, w.Command2, w.Command3, w.Picture1, w.Command1}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
