@@ -20,7 +20,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        // Readers speak a focused label's name and description: the description is the statement.
+        // Readers speak a focused pane's name and description: the description is the statement.
         if (kind == QAccessible::Value || kind == QAccessible::Description)
             return panel()->text();
         return QAccessibleWidget::text(kind);

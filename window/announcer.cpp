@@ -15,8 +15,6 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
 {
     setObjectName(QStringLiteral("Announcer"));
     setGeometry(0, 0, 0, 0);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     m_fallback.setSingleShot(true);
     m_fallback.setInterval(kFallbackMs);
@@ -46,6 +44,5 @@ void Announcer::deliver()
     m_fallback.stop();
     if (m_pending.isEmpty())
         return;
-    m_said = std::exchange(m_pending, QString());
-    say(m_said);
+    say(std::exchange(m_pending, QString()));
 }

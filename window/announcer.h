@@ -16,7 +16,6 @@ public:
     explicit Announcer(QWidget* window);
 
     void announce(const QString& text);
-    QString lastAnnounced() const { return m_said; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +25,5 @@ private:
     void say(const QString& text); // per Qt release
 
     QString m_pending;
-    QString m_said;
     QTimer m_fallback;
 };
