@@ -9,8 +9,6 @@
 #include <QUrl>
 
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -119,8 +117,3 @@ bool ChimeOutput::isLoaded() const
     return m_state->loaded;
 }
 
-void ChimeOutput::endProcess(int status)
-{
-    std::fflush(nullptr);
-    std::_Exit(status);
-}

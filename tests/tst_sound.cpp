@@ -3,6 +3,7 @@
 #include "chime_output.h"
 #include "multimedia_control.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,5 +81,16 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSound)
+// Ends as the program does: after the last test, the teardown that exit() runs now and then hangs
+// the process under Wine, inside the C++ runtime's DLL detach, where Qt Multimedia has left threads.
+int main(int argc, char* argv[])
+{
+    int status = 0;
+    {
+        QApplication application(argc, argv);
+        TestSound test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    ChimeOutput::endProcess(status);
+}
 #include "tst_sound.moc"
