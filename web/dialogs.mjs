@@ -5,11 +5,36 @@
 // again. A click beside a dialog's controls leaves the focus where it was, as on the desktop, so
 // that Enter still presses the button that had it.
 
+// The page behind a modal dialog leaves the accessibility tree as the dialog opens. Were the focused
+// button part of it, a screen reader would lose track of the focus and miss its move into the
+// dialog (Orca in Firefox then stays in browse mode, and what is typed goes to its own navigation;
+// Chromium says nothing when a dialog opens again). After a key, the dialog itself holds the focus
+// until a screen reader has had the time to follow (Orca has needed over 100 ms), and only then does
+// its control take it, a move that readers announce with the dialog's name and description. After
+// a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
+const kFollowMs = 250;
+async function openModal(dialog, afterKey) {
+  if (!afterKey) {
+    dialog.showModal();
+    return;
+  }
+  // With its controls inert for the moment it opens, the dialog takes the focus itself: a control
+  // focused before the move would tell readers too early (Firefox reports the caret in the field).
+  const controls = dialog.querySelector('form');
+  controls.inert = true;
+  dialog.showModal();
+  controls.inert = false;
+  dialog.focus();
+  await new Promise((followed) => dialog.ownerDocument.defaultView.setTimeout(followed, kFollowMs));
+  if (dialog.open && dialog.ownerDocument.activeElement === dialog)
+    dialog.querySelector('[autofocus]')?.focus();
+}
+
 // Opens dialog unless it is open already, and resolves with its answer once it closes.
-async function ask(dialog, opened) {
+async function ask(dialog, opened, afterKey) {
   if (!opened) {
     dialog.returnValue = '';
-    dialog.showModal();
+    await openModal(dialog, afterKey);
   }
   if (dialog.open)
     await new Promise((closed) => dialog.addEventListener('close', closed, { once: true }));
@@ -18,6 +43,10 @@ async function ask(dialog, opened) {
 
 export function dialogs(inputDialog, question) {
   question.addEventListener('cancel', (event) => event.preventDefault());
+  let afterKey = false;
+  const document = question.ownerDocument;
+  document.addEventListener('keydown', () => { afterKey = true; }, { capture: true });
+  document.addEventListener('pointerdown', () => { afterKey = false; }, { capture: true });
   for (const dialog of [inputDialog, question]) {
     dialog.addEventListener('mousedown', (event) => {
       if (!event.target.closest('button, input'))
@@ -30,11 +59,11 @@ export function dialogs(inputDialog, question) {
   let openedEarly = inputDialog.dataset.openedEarly === '';
   delete inputDialog.dataset.openedEarly;
   return {
-    // Opens at once, with the field focused, within the click or tap that asked.
+    // Opens with the field focused: after a tap, at once, within the tap that asked.
     async input() {
       if (!openedEarly)
         field.value = '';
-      const answer = await ask(inputDialog, openedEarly);
+      const answer = await ask(inputDialog, openedEarly, afterKey);
       openedEarly = false;
       return answer === 'ok' ? field.value : '';
     },
@@ -42,7 +71,7 @@ export function dialogs(inputDialog, question) {
     async question() {
       let answer;
       while (!answer)
-        answer = await ask(question, false);
+        answer = await ask(question, false, afterKey);
       return answer === 'yes';
     },
   };

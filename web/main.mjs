@@ -7,10 +7,11 @@ import { dialogs } from './dialogs.mjs';
 import { loadEngine } from './engine.mjs';
 import { fitTexts } from './fit.mjs';
 import { keepOffline } from './offline.mjs';
-import { endProgram, ignoreHeldKeys } from './window.mjs';
+import { announceFocusAtLoad, endProgram, ignoreHeldKeys } from './window.mjs';
 
 const page = document.documentElement;
 const form = document.forms.Form1;
+const announcer = document.getElementById('announcer');
 const engine = loadEngine(document.getElementById('engineCode'));
 engine.catch(() => { page.dataset.cannotRun = 'engine'; });
 
@@ -18,11 +19,13 @@ wireCommands(form, {
   engine,
   dialogs: dialogs(document.getElementById('inputDialog'), document.getElementById('question')),
   chimes: chimePlayer(engine),
-  end: () => endProgram(form, document.getElementById('ended')),
+  end: () => endProgram(form, document.getElementById('ended'), announcer),
+  announcer,
 });
 // The first script's stand-in for 実　験 steps back now that the commands answer.
 document.dispatchEvent(new Event('wired'));
 fitTexts(form);
 ignoreHeldKeys(document);
+announceFocusAtLoad(document);
 // The offline copy once the engine is there, so that the worker finds it in the browser's cache.
 engine.catch(() => {}).then(() => keepOffline(window, page.dataset.serviceWorker));

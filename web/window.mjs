@@ -15,8 +15,38 @@ export function ignoreHeldKeys(document) {
 // Ends the program: the window goes, and no command goes on. A browser closes the page where it
 // lets a page do so (an installed app's window, a tab that holds only this page); elsewhere the page
 // says that the program has ended, with a way to start it again.
-export function endProgram(form, ended) {
+// The announcer, a live region there from the start, has a screen reader say it: a focus given to
+// the line as the dialog goes is lost in the reader's catching up with the page.
+export function endProgram(form, ended, announcer) {
   form.remove();
   ended.hidden = false;
+  ended.focus();
+  announcer.textContent = ended.textContent;
   form.ownerDocument.defaultView.close();
+}
+
+// Screen readers announce a page's loading, not the control that the page focused as it loaded
+// (Orca in Firefox and Chromium); the focus leaves 実　験 and comes back once the reader has read
+// the page's name, unless the pupil has pressed a key or touched the page by then.
+const kReaderLoadMs = 1500;
+export function announceFocusAtLoad(document) {
+  const window = document.defaultView;
+  const focused = document.activeElement;
+  let moved = false;
+  const stay = () => { moved = true; };
+  document.addEventListener('keydown', stay, { capture: true, once: true });
+  document.addEventListener('pointerdown', stay, { capture: true, once: true });
+  const bounce = async () => {
+    if (moved || document.activeElement !== focused || focused === document.body)
+      return;
+    focused.blur();
+    await new Promise((told) => window.setTimeout(told, 250));
+    if (!moved && document.activeElement === document.body)
+      focused.focus();
+  };
+  const later = () => window.setTimeout(bounce, kReaderLoadMs);
+  if (document.readyState === 'complete')
+    later();
+  else
+    window.addEventListener('load', later, { once: true });
 }

@@ -96,6 +96,29 @@ inEachBrowser('The commands', (browser) => {
     assert.deepEqual(await page.run(seen), [null, '', '']);
   });
 
+  // Readers miss a move of the focus into a dialog as the page behind it leaves their tree, and a
+  // result that is only drawn: after a key the dialog takes the focus before its control does, the
+  // outcome goes to the live region, and the box is entered at its first line.
+  it('leads a screen reader: a dialog opened by a key is focused before its control; the outcome is announced', async () => {
+    await page.run(() => {
+      document.getElementById('Command1').focus();
+      window.focused = [];
+      document.addEventListener('focusin', ({ target }) => window.focused.push(target.id || target.textContent));
+    });
+    await page.keys('Enter');
+    await page.until(() => document.activeElement.id === 'inputField');
+    await page.keys('27', 'Enter');
+    await page.settled();
+    await page.run(() => document.getElementById('Command2').focus());
+    await page.keys('Enter');
+    await page.until(() => document.activeElement.textContent === 'はい');
+    await page.keys('Tab', 'Enter');
+    await page.until(() => !document.querySelector('dialog[open]'));
+    assert.deepEqual(await page.run(() => [window.focused, document.getElementById('announcer').textContent, document.querySelector('textarea').selectionEnd]),
+      [['inputDialog', 'inputField', 'Command1', 'Command2', 'question', texts.yesButton, texts.noButton, 'Command2'],
+        texts.sequenceShown.replace('%1', afterRun(27)[0]), 0]);
+  });
+
   it('終了 sounds its chime and asks; neither Escape nor いいえ changes anything; Enter answers はい, after a click beside the question too, and ends the program', async () => {
     const shown = await page.experiment('3');
     await page.run(recordChimes);
@@ -113,6 +136,7 @@ inEachBrowser('The commands', (browser) => {
     await page.clickAt(2, 2); // on the window behind the question
     await page.keys('Enter');
     assert.equal(await page.until(() => window.closeCalled && document.getElementById('ended').innerText), `${texts.ended} ${texts.startAgain}`);
+    assert.equal(await page.run(() => document.getElementById('announcer').textContent), `${texts.ended} ${texts.startAgain}`);
     assert.equal(await page.run(() => document.querySelectorAll('button:not(dialog button)').length), 0);
     await page.click(texts.startAgain);
     assert.ok(await page.wired());
