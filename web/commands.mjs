@@ -1,7 +1,7 @@
 // The three commands. 実　験 asks for a start value until one is accepted, shows it in the start
-// label and the whole sequence down to 1 in the box, and tells a screen reader so; 初期化 sounds the reset chime and clears both;
-// 終了 sounds the end chime, asks, and ends the program on はい. One command at a time: none starts
-// while another waits in a dialog.
+// label and the whole sequence down to 1 in the box, and tells a screen reader so; 初期化 sounds the
+// reset chime and clears both; 終了 sounds the end chime, asks, and ends the program on はい. One
+// command at a time: none starts while another waits in a dialog.
 export function wireCommands(form, { engine, dialogs, chimes, end, announcer }) {
   const { Command1, Command2, Command3, Label1, Text1 } = form.elements;
   const label = Label1.firstElementChild;
