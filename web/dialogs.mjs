@@ -13,6 +13,8 @@
 // its control take it, a move that readers announce with the dialog's name and description. After
 // a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
 const kFollowMs = 250;
+export const readerFollows = (window) => new Promise((followed) => window.setTimeout(followed, kFollowMs));
+
 async function openModal(dialog, afterKey) {
   if (!afterKey) {
     dialog.showModal();
@@ -25,7 +27,7 @@ async function openModal(dialog, afterKey) {
   dialog.showModal();
   controls.inert = false;
   dialog.focus();
-  await new Promise((followed) => dialog.ownerDocument.defaultView.setTimeout(followed, kFollowMs));
+  await readerFollows(dialog.ownerDocument.defaultView);
   if (dialog.open && dialog.ownerDocument.activeElement === dialog)
     dialog.querySelector('[autofocus]')?.focus();
 }

@@ -1,6 +1,8 @@
 // What the page does as a window beyond its controls: keys held down answer nothing, and the
 // program ends.
 
+import { readerFollows } from './dialogs.mjs';
+
 // The Enter that answered a dialog, still held, must not go on to click the button that has the
 // focus next.
 const freshOnly = new Set(['Enter', ' ', 'Escape']);
@@ -40,7 +42,7 @@ export function announceFocusAtLoad(document) {
     if (moved || document.activeElement !== focused || focused === document.body)
       return;
     focused.blur();
-    await new Promise((told) => window.setTimeout(told, 250));
+    await readerFollows(window);
     if (!moved && document.activeElement === document.body)
       focused.focus();
   };
