@@ -8,6 +8,9 @@
 #include "sequence_box.h"
 
 #include <QAccessible>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +74,29 @@ QString shown(QWidget* dialog)
     for (auto* button : dialog->findChildren<QPushButton*>())
         text += button->text() + (button->isDefault() ? "* " : " ");
     return text;
+}
+
+// What a screen reader is told without moving the focus: words announced, which before Qt 6.8 are
+// a notification shown.
+QStringList announced;
+void hearAnnouncements(QAccessibleEvent* event)
+{
+    const QAccessibleInterface* object = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && object->role() == QAccessible::Notification)
+        announced << object->text(QAccessible::Name);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        announced << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+}
+
+// A dialog as a screen reader speaks it when it opens: its name and description, then the name of
+// the control inside that has the focus.
+QString spoken(QWidget* dialog)
+{
+    QAccessibleInterface* object = QAccessible::queryAccessibleInterface(dialog);
+    return object->text(QAccessible::Name) + "|" + object->text(QAccessible::Description) + "|" +
+           object->focusChild()->text(QAccessible::Name);
 }
 
 // Enter held down, as the keyboard repeats it: marked as a repeat, and as X11 repeats it to a
@@ -153,7 +179,33 @@ private slots:
         QCOMPARE(frame->text(QAccessible::Name) + QString::number(frame->role()), w.windowTitle() + "9");
         QAccessibleTextInterface* panel = QAccessible::queryAccessibleInterface(w.Picture1)->textInterface();
         QCOMPARE(panel->text(0, panel->characterCount()), statement);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Picture1)->text(QAccessible::Description), statement);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Text1)->text(QAccessible::Name), "数列");
+    }
+
+    // A refused value, 27 and 終了 as a screen reader speaks them: each dialog's prompt or question
+    // as it opens, and the outcome once.
+    void spokenByAScreenReader()
+    {
+        Window w;
+        QAccessible::installUpdateHandler(hearAnnouncements);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as a reader's start does
+        QStringList dialogs;
+        const auto answer = [&dialogs](const char* typed) {
+            return [&dialogs, typed](QWidget* dialog) {
+                dialogs << spoken(dialog);
+                QTest::keyClicks(dialog->focusWidget(), typed);
+            };
+        };
+        onDialogs({answer("2\r"), answer("27\r"), answer(" ")});
+        QTest::keyClick(w.Command1, Qt::Key_Return);
+        QTRY_COMPARE(announced, QStringList("ｎ＝ 27、数列を表示しました。"));
+        QTimer::singleShot(0, w.Command2, &QPushButton::click);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QAccessible::installUpdateHandler(nullptr);
+        const QString input = "\u3000Veltrum の問題||3以上10000000以下の整数を半角で入力してください．．．";
+        QCOMPARE(dialogs, QStringList({input, input, " Veltrum の問題|終了していいですか？|はい"}));
+        QCOMPARE(announced.size(), 1);
     }
 
     // The statement in a proportional face at the largest size at which its widest line fits the
