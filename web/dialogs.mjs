@@ -15,6 +15,27 @@
 const kFollowMs = 250;
 export const readerFollows = (window) => new Promise((followed) => window.setTimeout(followed, kFollowMs));
 
+// Gives the focus to element again once a screen reader has caught up with the page: a focus that
+// came while the reader was rebuilding its view (the page just loaded, or back from behind a dialog)
+// goes unspoken in Chromium. Unless someone has moved it meanwhile. Orca in Chromium takes a focus
+// given back to the control that it already had in view as no move at all: meanwhile, an element
+// that draws nothing, holds the focus for the moment instead.
+export async function focusAgain(element, meanwhile) {
+  const document = element.ownerDocument;
+  if (document.activeElement !== element)
+    return;
+  if (meanwhile) {
+    meanwhile.tabIndex = -1;
+    meanwhile.focus({ preventScroll: true });
+  } else {
+    element.blur();
+  }
+  await readerFollows(document.defaultView);
+  meanwhile?.removeAttribute('tabindex');
+  if ([document.body, meanwhile].includes(document.activeElement) && !document.querySelector('dialog[open]'))
+    element.focus();
+}
+
 async function openModal(dialog, afterKey) {
   if (!afterKey) {
     dialog.showModal();
@@ -74,6 +95,9 @@ export function dialogs(inputDialog, question) {
       let answer;
       while (!answer)
         answer = await ask(question, false, afterKey);
+      // はい ends the program; after いいえ the focus is back on 終了, and the pupil stays there.
+      if (answer === 'no' && afterKey)
+        await focusAgain(document.activeElement);
       return answer === 'yes';
     },
   };

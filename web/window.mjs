@@ -1,7 +1,7 @@
 // What the page does as a window beyond its controls: keys held down answer nothing, and the
 // program ends.
 
-import { readerFollows } from './dialogs.mjs';
+import { focusAgain } from './dialogs.mjs';
 
 // The Enter that answered a dialog, still held, must not go on to click the button that has the
 // focus next.
@@ -28,8 +28,9 @@ export function endProgram(form, ended, announcer) {
 }
 
 // Screen readers announce a page's loading, not the control that the page focused as it loaded
-// (Orca in Firefox and Chromium); the focus leaves 実　験 and comes back once the reader has read
-// the page's name, unless the pupil has pressed a key or touched the page by then.
+// (Orca in Firefox and Chromium); the focus goes to the announcer, which draws nothing, and comes
+// back to 実　験 once the reader has read the page's name, unless the pupil has pressed a key or
+// touched the page by then.
 const kReaderLoadMs = 1500;
 export function announceFocusAtLoad(document) {
   const window = document.defaultView;
@@ -38,15 +39,7 @@ export function announceFocusAtLoad(document) {
   const stay = () => { moved = true; };
   document.addEventListener('keydown', stay, { capture: true, once: true });
   document.addEventListener('pointerdown', stay, { capture: true, once: true });
-  const bounce = async () => {
-    if (moved || document.activeElement !== focused || focused === document.body)
-      return;
-    focused.blur();
-    await readerFollows(window);
-    if (!moved && document.activeElement === document.body)
-      focused.focus();
-  };
-  const later = () => window.setTimeout(bounce, kReaderLoadMs);
+  const later = () => window.setTimeout(() => moved || focused === document.body || focusAgain(focused, document.getElementById('announcer')), kReaderLoadMs);
   if (document.readyState === 'complete')
     later();
   else

@@ -98,7 +98,8 @@ inEachBrowser('The commands', (browser) => {
 
   // Readers miss a move of the focus into a dialog as the page behind it leaves their tree, and a
   // result that is only drawn: after a key the dialog takes the focus before its control does, the
-  // outcome goes to the live region, and the box is entered at its first line.
+  // outcome goes to the live region, the box is entered at its first line, and 終了 is focused again
+  // after いいえ once the reader has caught up.
   it('leads a screen reader: a dialog opened by a key is focused before its control; the outcome is announced', async () => {
     await page.run(() => {
       document.getElementById('Command1').focus();
@@ -113,9 +114,9 @@ inEachBrowser('The commands', (browser) => {
     await page.keys('Enter');
     await page.until(() => document.activeElement.textContent === 'はい');
     await page.keys('Tab', 'Enter');
-    await page.until(() => !document.querySelector('dialog[open]'));
+    await page.until(() => window.focused.length > 8);
     assert.deepEqual(await page.run(() => [window.focused, document.getElementById('announcer').textContent, document.querySelector('textarea').selectionEnd]),
-      [['inputDialog', 'inputField', 'Command1', 'Command2', 'question', texts.yesButton, texts.noButton, 'Command2'],
+      [['inputDialog', 'inputField', 'Command1', 'Command2', 'question', texts.yesButton, texts.noButton, 'Command2', 'Command2'],
         texts.sequenceShown.replace('%1', afterRun(27)[0]), 0]);
   });
 
