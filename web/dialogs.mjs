@@ -19,11 +19,23 @@ export const readerFollows = (window) => new Promise((followed) => window.setTim
 // came while the reader was rebuilding its view (the page just loaded, or back from behind a dialog)
 // goes unspoken in Chromium. Unless someone has moved it meanwhile. Orca in Chromium takes a focus
 // given back to the control that it already had in view as no move at all: meanwhile, an element
-// that draws nothing, holds the focus for the moment instead.
+// that draws nothing, holds the focus for the moment instead. A key pressed meanwhile was meant for
+// element: element has the focus back at once, and Enter or Space presses it.
 export async function focusAgain(element, meanwhile) {
   const document = element.ownerDocument;
   if (document.activeElement !== element)
     return;
+  const resting = () => [document.body, meanwhile].includes(document.activeElement);
+  const keyMeantForElement = (event) => {
+    if (!resting())
+      return;
+    element.focus();
+    if ((event.key === 'Enter' || event.key === ' ') && !event.repeat) {
+      event.preventDefault();
+      element.click();
+    }
+  };
+  document.addEventListener('keydown', keyMeantForElement, { capture: true });
   if (meanwhile) {
     meanwhile.tabIndex = -1;
     meanwhile.focus({ preventScroll: true });
@@ -31,8 +43,9 @@ export async function focusAgain(element, meanwhile) {
     element.blur();
   }
   await readerFollows(document.defaultView);
+  document.removeEventListener('keydown', keyMeantForElement, { capture: true });
   meanwhile?.removeAttribute('tabindex');
-  if ([document.body, meanwhile].includes(document.activeElement) && !document.querySelector('dialog[open]'))
+  if (resting() && !document.querySelector('dialog[open]'))
     element.focus();
 }
 

@@ -64,7 +64,8 @@ inEachBrowser('The commands', (browser) => {
   });
 
   it('実　験 asks again after refused answers, Escape, キャンセル and the close button, and runs ２７', async () => {
-    await page.keys('Enter'); // 実　験 has the focus
+    await page.until(() => document.activeElement.id === 'announcer'); // for a reader, after the load
+    await page.keys('Enter'); // meant for 実　験
     const dialogs = [];
     for (const [typed, how] of [['2', 'Enter'], ['abc', 'Enter'], ['10000001', 'Enter'], ['-5', 'Enter'],
       ['27', 'Escape'], ['27', texts.cancelButton], ['27', texts.closeButtonName]]) {
