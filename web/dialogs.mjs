@@ -13,7 +13,7 @@
 // its control take it, a move that readers announce with the dialog's name and description. After
 // a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
 const kFollowMs = 250;
-export const readerFollows = (window) => new Promise((followed) => window.setTimeout(followed, kFollowMs));
+const readerFollows = (window) => new Promise((followed) => window.setTimeout(followed, kFollowMs));
 
 // Gives the focus to element again once a screen reader has caught up with the page: a focus that
 // came while the reader was rebuilding its view (the page just loaded, or back from behind a dialog)

@@ -26,6 +26,6 @@ wireCommands(form, {
 document.dispatchEvent(new Event('wired'));
 fitTexts(form);
 ignoreHeldKeys(document);
-announceFocusAtLoad(document);
+announceFocusAtLoad(document, announcer);
 // The offline copy once the engine is there, so that the worker finds it in the browser's cache.
 engine.catch(() => {}).then(() => keepOffline(window, page.dataset.serviceWorker));

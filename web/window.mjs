@@ -32,14 +32,15 @@ export function endProgram(form, ended, announcer) {
 // back to 実　験 once the reader has read the page's name, unless the pupil has pressed a key or
 // touched the page by then.
 const kReaderLoadMs = 1500;
-export function announceFocusAtLoad(document) {
+export function announceFocusAtLoad(document, announcer) {
   const window = document.defaultView;
   const focused = document.activeElement;
   let moved = false;
   const stay = () => { moved = true; };
   document.addEventListener('keydown', stay, { capture: true, once: true });
   document.addEventListener('pointerdown', stay, { capture: true, once: true });
-  const later = () => window.setTimeout(() => moved || focused === document.body || focusAgain(focused, document.getElementById('announcer')), kReaderLoadMs);
+  const bounce = () => moved || focused === document.body || focusAgain(focused, announcer);
+  const later = () => window.setTimeout(bounce, kReaderLoadMs);
   if (document.readyState === 'complete')
     later();
   else
