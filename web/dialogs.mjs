@@ -13,7 +13,7 @@
 // its control take it, a move that readers announce with the dialog's name and description. After
 // a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
 const kFollowMs = 250;
-const readerFollows = (window) => new Promise((followed) => window.setTimeout(followed, kFollowMs));
+const readerFollows = (window, ms = kFollowMs) => new Promise((followed) => window.setTimeout(followed, ms));
 
 // Gives the focus to element again once a screen reader has caught up with the page: a focus that
 // came while the reader was rebuilding its view (the page just loaded, or back from behind a dialog)
@@ -21,7 +21,7 @@ const readerFollows = (window) => new Promise((followed) => window.setTimeout(fo
 // given back to the control that it already had in view as no move at all: meanwhile, an element
 // that draws nothing, holds the focus for the moment instead. A key pressed meanwhile was meant for
 // element: element has the focus back at once, and Enter or Space presses it.
-export async function focusAgain(element, meanwhile) {
+export async function focusAgain(element, meanwhile, holdMs = kFollowMs) {
   const document = element.ownerDocument;
   if (document.activeElement !== element)
     return;
@@ -42,7 +42,7 @@ export async function focusAgain(element, meanwhile) {
   } else {
     element.blur();
   }
-  await readerFollows(document.defaultView);
+  await readerFollows(document.defaultView, holdMs);
   document.removeEventListener('keydown', keyMeantForElement, { capture: true });
   meanwhile?.removeAttribute('tabindex');
   if (resting() && !document.querySelector('dialog[open]'))
