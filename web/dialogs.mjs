@@ -12,30 +12,47 @@
 // until a screen reader has had the time to follow (Orca has needed over 100 ms), and only then does
 // its control take it, a move that readers announce with the dialog's name and description. After
 // a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
+// A busy browser passes its accessibility events on only as it draws (Firefox under load has passed
+// two moves 250 ms apart to the reader at once, which then heard neither): the wait lasts until
+// two frames have been drawn as well, or a second more where the page is not drawn.
 const kFollowMs = 250;
-const readerFollows = (window, ms = kFollowMs) => new Promise((followed) => window.setTimeout(followed, ms));
+const kUndrawnMs = 1000;
+const later = (window, ms) => new Promise((resume) => window.setTimeout(resume, ms));
+const drawn = (window) => new Promise((resume) => window.requestAnimationFrame(resume));
+async function readerFollows(window, ms = kFollowMs) {
+  await later(window, ms);
+  await Promise.race([drawn(window).then(() => drawn(window)), later(window, kUndrawnMs)]);
+}
+
+// Until release is called, a key pressed while holding() is meant for element: element has the
+// focus at once, so that the key goes into a field, and Enter or Space presses a button.
+function keysGoTo(element, holding) {
+  const document = element.ownerDocument;
+  const toElement = (event) => {
+    if (!holding())
+      return;
+    element.focus();
+    if (element.localName === 'button' && (event.key === 'Enter' || event.key === ' ') && !event.repeat) {
+      event.preventDefault();
+      element.click();
+    }
+  };
+  document.addEventListener('keydown', toElement, { capture: true });
+  return () => document.removeEventListener('keydown', toElement, { capture: true });
+}
 
 // Gives the focus to element again once a screen reader has caught up with the page: a focus that
 // came while the reader was rebuilding its view (the page just loaded, or back from behind a dialog)
 // goes unspoken in Chromium. Unless someone has moved it meanwhile. Orca in Chromium takes a focus
 // given back to the control that it already had in view as no move at all: meanwhile, an element
 // that draws nothing, holds the focus for the moment instead. A key pressed meanwhile was meant for
-// element: element has the focus back at once, and Enter or Space presses it.
+// element.
 export async function focusAgain(element, meanwhile, holdMs = kFollowMs) {
   const document = element.ownerDocument;
   if (document.activeElement !== element)
     return;
   const resting = () => [document.body, meanwhile].includes(document.activeElement);
-  const keyMeantForElement = (event) => {
-    if (!resting())
-      return;
-    element.focus();
-    if ((event.key === 'Enter' || event.key === ' ') && !event.repeat) {
-      event.preventDefault();
-      element.click();
-    }
-  };
-  document.addEventListener('keydown', keyMeantForElement, { capture: true });
+  const release = keysGoTo(element, resting);
   if (meanwhile) {
     meanwhile.tabIndex = -1;
     meanwhile.focus({ preventScroll: true });
@@ -43,7 +60,7 @@ export async function focusAgain(element, meanwhile, holdMs = kFollowMs) {
     element.blur();
   }
   await readerFollows(document.defaultView, holdMs);
-  document.removeEventListener('keydown', keyMeantForElement, { capture: true });
+  release();
   meanwhile?.removeAttribute('tabindex');
   if (resting() && !document.querySelector('dialog[open]'))
     element.focus();
@@ -56,14 +73,20 @@ async function openModal(dialog, afterKey) {
   }
   // With its controls inert for the moment it opens, the dialog takes the focus itself: a control
   // focused before the move would tell readers too early (Firefox reports the caret in the field).
+  // What is typed meanwhile goes to the control.
+  const { ownerDocument: document } = dialog;
   const controls = dialog.querySelector('form');
+  const control = dialog.querySelector('[autofocus]');
   controls.inert = true;
   dialog.showModal();
   controls.inert = false;
   dialog.focus();
-  await readerFollows(dialog.ownerDocument.defaultView);
-  if (dialog.open && dialog.ownerDocument.activeElement === dialog)
-    dialog.querySelector('[autofocus]')?.focus();
+  const holding = () => dialog.open && document.activeElement === dialog;
+  const release = keysGoTo(control, holding);
+  await readerFollows(document.defaultView);
+  release();
+  if (holding())
+    control.focus();
 }
 
 // Opens dialog unless it is open already, and resolves with its answer once it closes.

@@ -101,15 +101,15 @@ inEachBrowser('The commands', (browser) => {
   // result that is only drawn: after a key the dialog takes the focus before its control does, the
   // outcome goes to the live region, the box is entered at its first line, and 終了 is focused again
   // after いいえ once the reader has caught up.
-  it('leads a screen reader: a dialog opened by a key is focused before its control; the outcome is announced', async () => {
+  it('leads a screen reader: a dialog opened by a key is focused before its control, which takes what is typed meanwhile; the outcome is announced', async () => {
     await page.run(() => {
       document.getElementById('Command1').focus();
       window.focused = [];
       document.addEventListener('focusin', ({ target }) => window.focused.push(target.id || target.textContent));
     });
     await page.keys('Enter');
-    await page.until(() => document.activeElement.id === 'inputField');
-    await page.keys('27', 'Enter');
+    await page.until(() => document.activeElement.id === 'inputDialog');
+    await page.keys('27', 'Enter'); // typed while the dialog holds the focus
     await page.settled();
     await page.run(() => document.getElementById('Command2').focus());
     await page.keys('Enter');
