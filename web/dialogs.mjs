@@ -12,17 +12,8 @@
 // until a screen reader has had the time to follow (Orca has needed over 100 ms), and only then does
 // its control take it, a move that readers announce with the dialog's name and description. After
 // a tap the control has it at once: a tablet shows its keyboard only for a field focused in the tap.
-// A busy browser passes its accessibility events on only as it draws (Firefox under load has passed
-// two moves 250 ms apart to the reader at once, which then heard neither): the wait lasts until
-// two frames have been drawn as well, or a second more where the page is not drawn.
 const kFollowMs = 250;
-const kUndrawnMs = 1000;
-const later = (window, ms) => new Promise((resume) => window.setTimeout(resume, ms));
-const drawn = (window) => new Promise((resume) => window.requestAnimationFrame(resume));
-async function readerFollows(window, ms = kFollowMs) {
-  await later(window, ms);
-  await Promise.race([drawn(window).then(() => drawn(window)), later(window, kUndrawnMs)]);
-}
+const readerFollows = (window, ms = kFollowMs) => new Promise((followed) => window.setTimeout(followed, ms));
 
 // Until release is called, a key pressed while holding() is meant for element: element has the
 // focus at once, so that the key goes into a field, and Enter or Space presses a button.
