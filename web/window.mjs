@@ -30,9 +30,8 @@ export function endProgram(form, ended, announcer) {
 // Screen readers announce a page's loading, not the control that the page focused as it loaded
 // (Orca in Firefox and Chromium); the focus goes to the announcer, which draws nothing, and comes
 // back to 実　験 once the reader has read the page's name, unless the pupil has pressed a key or
-// touched the page by then. The announcer holds it for a second: Firefox, busy as it starts (it
-// loads a New Tab page in the background), has passed a shorter stay and the way back to the
-// reader at once, which then heard neither.
+// touched the page by then. The announcer holds it for a second, which gives a reader still busy
+// with the browser's start (Firefox loads a New Tab page in the background) the time to catch up.
 const kReaderLoadMs = 1500;
 const kAnnouncerHoldMs = 1000;
 export function announceFocusAtLoad(document, announcer) {
