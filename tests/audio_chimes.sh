@@ -10,7 +10,7 @@ type -P pactl parec sox >/dev/null || { echo "SKIP: pactl, parec or sox is not i
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
 
-source "$(dirname "$0")/sound_server.sh"
+source "$(dirname "$0")/../tools/sound_server.sh"
 start_sound_server "$tmp" || { echo "SKIP: $sound_server_problem"; exit 77; }
 echo "sound server: $(pactl info | grep '^Server Name')"
 

@@ -8,7 +8,7 @@ browser=$1 site=$(realpath "$2") chimes=$(realpath "$3")
 [ -d "$here/../../node_modules/puppeteer-core" ] || { echo "FAIL: no node_modules: run npm ci (tools/dev web does)"; exit 1; }
 tmp=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$tmp"' EXIT
-source "$here/../sound_server.sh"
+source "$here/../../tools/sound_server.sh"
 start_sound_server "$tmp" || { echo "FAIL: $sound_server_problem"; exit 1; }
 export DISPLAY=:$((500 + RANDOM % 400))
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp &>/dev/null &

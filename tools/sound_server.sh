@@ -1,7 +1,7 @@
-# Sourced by the tests that need sound: start_sound_server <folder> starts a sound server of our own,
-# reachable only through its sockets in that folder, with a null sink named chimes as the default
-# sink, and sets the environment of its clients (HOME and the runtime folders go there too). The
-# server is PulseAudio, or PipeWire with its PulseAudio layer where that is what the machine has.
+# Sourced by the tests with sound and by the screen reader trial: start_sound_server <folder> starts
+# a sound server of our own, reachable only through its sockets in that folder, with a null sink named
+# chimes as the default sink, and sets the environment of its clients (HOME and the runtime folders
+# go there too). The server is PulseAudio, or PipeWire with its PulseAudio layer where that is what the machine has.
 # Returns 1, with the reason in $sound_server_problem, where neither can be started.
 start_sound_server() {
     local tmp=$1
