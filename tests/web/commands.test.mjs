@@ -43,6 +43,16 @@ function recordChimes() {
     all.length && all.every(([, context]) => context.state === 'running') && all.map(([inClick, , hash]) => [inClick, hash]));
 }
 
+// What chromium's own accessibility tree gives a screen reader: the top nodes (none of the page behind
+// a modal dialog), the dialog's name and description, the focused node, the live region's text.
+async function givenToReader(page) {
+  const all = (node) => [node, ...(node.children ?? []).flatMap(all)];
+  const nodes = all(await page.page.accessibility.snapshot());
+  const dialog = nodes.find(({ role }) => role === 'dialog');
+  return [nodes[0].children.map(({ role }) => role).join(' '), dialog && `${dialog.name}|${dialog.description}`,
+    nodes.find(({ focused }) => focused).name, nodes.find(({ live }) => live === 'polite')?.children?.[0].name];
+}
+
 // The chime as the desktop's wave file holds it, started within the click.
 async function desktopChime(name) {
   const wave = await readFile(`${process.env.COLLATZ_CHIMES}/${name}`);
@@ -100,25 +110,35 @@ inEachBrowser('The commands', (browser) => {
   // Readers miss a move of the focus into a dialog as the page behind it leaves their tree, and a
   // result that is only drawn: after a key the dialog takes the focus before its control does, the
   // outcome goes to the live region, the box is entered at its first line, and 終了 is focused again
-  // after いいえ once the reader has caught up.
+  // after いいえ once the reader has caught up. Chromium's tree also names each dialog by its title and text.
   it('leads a screen reader: a dialog opened by a key is focused before its control, which takes what is typed meanwhile; the outcome is announced', async () => {
     await page.run(() => {
       document.getElementById('Command1').focus();
       window.focused = [];
       document.addEventListener('focusin', ({ target }) => window.focused.push(target.id || target.textContent));
     });
+    const given = [];
+    const give = async (focused) => {
+      await page.until(focused);
+      given.push(browser.name === 'chromium' && await givenToReader(page));
+    };
     await page.keys('Enter');
     await page.until(() => document.activeElement.id === 'inputDialog');
-    await page.keys('27', 'Enter'); // typed while the dialog holds the focus
-    await page.settled();
+    await page.keys('2', 'Enter'); // typed while the dialog holds the focus
+    await give(() => document.activeElement.id === 'inputField');
+    await page.keys('27', 'Enter');
+    await give(() => document.querySelector('textarea').value);
     await page.run(() => document.getElementById('Command2').focus());
     await page.keys('Enter');
-    await page.until(() => document.activeElement.textContent === 'はい');
+    await give(() => document.activeElement.textContent === 'はい');
     await page.keys('Tab', 'Enter');
-    await page.until(() => window.focused.length > 8);
+    await page.until(() => window.focused.length > 11);
+    const outcome = texts.sequenceShown.replace('%1', afterRun(27)[0]);
     assert.deepEqual(await page.run(() => [window.focused, document.getElementById('announcer').textContent, document.querySelector('textarea').selectionEnd]),
-      [['inputDialog', 'inputField', 'Command1', 'Command2', 'question', texts.yesButton, texts.noButton, 'Command2', 'Command2'],
-        texts.sequenceShown.replace('%1', afterRun(27)[0]), 0]);
+      [['inputDialog', 'inputField', 'Command1', 'inputDialog', 'inputField', 'Command1', 'Command2', 'question', texts.yesButton, texts.noButton, 'Command2', 'Command2'],
+        outcome, 0]);
+    assert.deepEqual(given, browser.name !== 'chromium' ? [false, false, false] : [['dialog', `${texts.inputTitle}|${texts.inputPrompt}`, texts.inputPrompt, undefined],
+      ['main', undefined, texts.experimentCaption, outcome], ['dialog', `${texts.quitTitle}|${texts.quitQuestion}`, texts.yesButton, undefined]]);
   });
 
   it('終了 sounds its chime and asks; neither Escape nor いいえ changes anything; Enter answers はい, after a click beside the question too, and ends the program', async () => {
