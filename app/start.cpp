@@ -3,6 +3,7 @@
 #include "chime_output.h"
 #include "display_check.h"
 #include "font_fallback.h"
+#include "hidden_carets.h"
 #include "main_window.h"
 #include "accessible_widgets.h"
 #include "termination.h"
@@ -27,6 +28,7 @@ int startToolkit(int argc, char* argv[])
         QApplication::setDesktopFileName(QStringLiteral("jp.veltrum.Collatz"));
         installJapaneseFontFallback();
         QAccessible::installFactory(accessibleWidget);
+        keepHiddenCaretsFromReaders();
 
         MainWindow window;
         endWhenTheSystemEnds(window);

@@ -5,6 +5,7 @@
 #include "font_fallback.h"
 #include "main_window.h"
 #include "accessible_widgets.h"
+#include "hidden_carets.h"
 #include "sequence_box.h"
 
 #include <QAccessible>
@@ -77,10 +78,14 @@ QString shown(QWidget* dialog)
 }
 
 // What a screen reader is told without moving the focus: words announced, which before Qt 6.8 are
-// a notification shown.
+// a notification shown; and caret moves of fields not shown, which a reader that is behind follows
+// in silence, to say nothing when the focus comes.
 QStringList announced;
+int hiddenCarets = 0;
 void hearAnnouncements(QAccessibleEvent* event)
 {
+    const auto* widget = qobject_cast<const QWidget*>(event->object());
+    hiddenCarets += event->type() == QAccessible::TextCaretMoved && widget && !widget->isVisible();
     const QAccessibleInterface* object = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && object->role() == QAccessible::Notification)
         announced << object->text(QAccessible::Name);
@@ -189,6 +194,7 @@ private slots:
     {
         Window w;
         QAccessible::installUpdateHandler(hearAnnouncements);
+        keepHiddenCaretsFromReaders(); // in front, as at the program's start
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as a reader's start does
         QStringList dialogs;
         const auto answer = [&dialogs](const char* typed) {
@@ -206,6 +212,7 @@ private slots:
         const QString input = "\u3000Veltrum の問題||3以上10000000以下の整数を半角で入力してください．．．";
         QCOMPARE(dialogs, QStringList({input, input, " Veltrum の問題|終了していいですか？|はい"}));
         QCOMPARE(announced.size(), 1);
+        QCOMPARE(hiddenCarets, 0);
     }
 
     // The statement in a proportional face at the largest size at which its widest line fits the
